@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QTime>
+#include <QtGlobal>
+
+// Time as the program sees it: a monotonic millisecond counter (milliseconds since the
+// system started) and the local time of day. Tests move a fake one by hand.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual qint64 MonotonicMs() const = 0;
+    virtual QTime LocalTime() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    qint64 MonotonicMs() const override;
+    QTime LocalTime() const override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// Lets pending window events run in the middle of work (so windows repaint while a
+// dictionary opens or a bulk update runs), and holds the interface still for the answer
+// popup. Tests replace it so that nothing sleeps.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    virtual void ProcessPendingEvents() = 0;
+    // Paints what is pending, then keeps the interface still for the given milliseconds.
+    virtual void Hold(int milliseconds) = 0;
+};
+
+class QtEventPump final : public EventPump {
+public:
+    void ProcessPendingEvents() override;
+    void Hold(int milliseconds) override;
+};

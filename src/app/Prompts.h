@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The modal questions and notices of the program, and the file-open dialog. Windows ask
+// through this seam so that tests can script the user's answers.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A Yes/No question; true only when the user pressed Yes.
+    virtual bool Confirm(const QString& text) = 0;
+    // An information box with OK; true when OK was pressed (not the close box or Escape).
+    virtual bool Information(const QString& text) = 0;
+    // An error box with OK; true when OK was pressed (not the close box or Escape).
+    virtual bool Error(const QString& text) = 0;
+    // The file-open dialog; the chosen file's full path, or an empty text when cancelled.
+    virtual QString OpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
+};

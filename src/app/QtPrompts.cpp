@@ -1,0 +1,53 @@
+#include "app/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// Runs a box with one OK button and tells whether OK was pressed. A box with a single
+// button would take the close box and Escape as that button, so a hidden escape button
+// receives them instead: closing the box is not OK.
+bool RunBox(QWidget* owner, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::NoButton, owner);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    QPushButton* dismissed = box.addButton(QMessageBox::Cancel);
+    dismissed->hide();
+    box.setDefaultButton(ok);
+    box.setEscapeButton(dismissed);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
+} // namespace
+
+QtPrompts::QtPrompts(QWidget* owner)
+    : m_owner(owner)
+{
+}
+
+bool QtPrompts::Confirm(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+        QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtPrompts::Information(const QString& text)
+{
+    return RunBox(m_owner, QMessageBox::Information, text);
+}
+
+bool QtPrompts::Error(const QString& text)
+{
+    return RunBox(m_owner, QMessageBox::Critical, text);
+}
+
+QString QtPrompts::OpenFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(m_owner, title, folder, filter);
+}

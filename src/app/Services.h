@@ -1,0 +1,17 @@
+#pragma once
+
+class Prompts;
+class Clock;
+class Random;
+class Shell;
+class EventPump;
+
+// The seams every window and command reaches the outside world through. Production wires
+// the real ones in main; tests pass doubles.
+struct Services {
+    Prompts& prompts;
+    Clock& clock;
+    Random& random;
+    Shell& shell;
+    EventPump& events;
+};
