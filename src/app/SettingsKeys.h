@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Sections and keys of the settings file.
+namespace SettingsKeys {
+inline const QString kMain = QStringLiteral("Main");
+inline const QString kSchedule = QStringLiteral("Schedule");
+inline const QString kNotify = QStringLiteral("Notify");
+
+inline const QString kFirstStart = QStringLiteral("First start");
+inline const QString kLanguage = QStringLiteral("Language");
+inline const QString kKolStarts = QStringLiteral("Kol starts");
+inline const QString kDict = QStringLiteral("Dict");
+inline const QString kKolCorrectAnswers = QStringLiteral("Kol correct answers");
+inline const QString kMaxBlockSize = QStringLiteral("Max block size learning words");
+inline const QString kPopupDelay = QStringLiteral("Popup delay");
+
+inline const QString kUseSchedule = QStringLiteral("Use schedule");
+inline const QString kDuringDay = QStringLiteral("During day");
+inline const QString kDuringDayValue = QStringLiteral("During day value");
+inline const QString kDaily = QStringLiteral("Daily");
+inline const QString kDailyValue = QStringLiteral("Daily value");
+} // namespace SettingsKeys
