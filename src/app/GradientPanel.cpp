@@ -1,0 +1,46 @@
+#include "app/GradientPanel.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+GradientPanel::GradientPanel(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void GradientPanel::setText(const QString& text)
+{
+    m_text = text;
+    update();
+}
+
+void GradientPanel::ShowCentredHorizontally()
+{
+    if (parentWidget() != nullptr) {
+        move(parentWidget()->width() / 2 - width() / 2, y());
+    }
+    show();
+    raise();
+}
+
+void GradientPanel::ShowCentred()
+{
+    if (parentWidget() != nullptr) {
+        move(parentWidget()->width() / 2 - width() / 2, parentWidget()->height() / 2 - height() / 2);
+    }
+    show();
+    raise();
+}
+
+void GradientPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(237, 237, 234));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter, m_text);
+}
