@@ -1,0 +1,359 @@
+#include "store/Dataset.h"
+
+#include "app/AppError.h"
+#include "store/HeaderOrder.h"
+#include "store/SqliteConnection.h"
+#include "store/SqliteStatement.h"
+#include "store/StatementCatalogue.h"
+
+#include <QFileInfo>
+#include <cstring>
+#include <limits>
+#include <sqlite3.h>
+
+// A cell is one 32-bit word; its two low bits say what it holds:
+//   0  an integer, in the upper 30 bits;
+//   1  a text: offset into m_bytes in the upper 30 bits, where its size (a varint) and its
+//      UTF-8 bytes lie;
+//   2  a blob, laid out like a text;
+//   3  NULL when the rest is 0, else a wider integer, stored as 8 bytes at the offset.
+namespace {
+
+constexpr quint32 kTagInteger = 0;
+constexpr quint32 kTagText = 1;
+constexpr quint32 kTagBlob = 2;
+constexpr quint32 kTagOther = 3;
+constexpr quint32 kNullCell = kTagOther;
+constexpr qint64 kSmallIntegerLimit = qint64(1) << 29;
+constexpr size_t kMaxBytes = size_t(1) << 30;
+// The smallest a row of `tab` can take in the file (record header, cell pointer, row id), so
+// the file's size bounds the number of rows.
+constexpr qint64 kMinRowBytesInFile = 20;
+
+} // namespace
+
+void Dataset::Load(SqliteStatement& statement, SqliteConnection& connection, const HeaderOrder* order, qint64 maxRows)
+{
+    Clear();
+    m_connection = &connection;
+    m_width = statement.ColumnCount() - 1;
+    for (int column = 0; column < m_width; ++column) {
+        m_columns << statement.ColumnName(column + 1);
+        m_columnIndex.insert(m_columns.last(), column);
+    }
+    // Room for every row the file can hold is set aside at once, so the buffers never move
+    // (and never exist twice) while loading; the part not filled is never touched, so it
+    // takes no memory.
+    const qint64 fileBytes = QFileInfo(connection.Path()).size();
+    const qint64 rowBound = qMin(maxRows, fileBytes / kMinRowBytesInFile + 1);
+    m_cells.reserve(size_t(qMax<qint64>(rowBound, 0)) * size_t(m_width));
+    m_rowIds.reserve(size_t(qMax<qint64>(rowBound, 0)));
+    m_bytes.reserve(size_t(qBound<qint64>(0, fileBytes, qint64(kMaxBytes))) + 1);
+    m_bytes.push_back('\0'); // offset 0 is never a wide integer, so kNullCell stays unambiguous
+    sqlite3_stmt* handle = statement.Handle();
+    while (statement.Step()) {
+        m_rowIds.push_back(sqlite3_column_int64(handle, 0));
+        for (int column = 1; column <= m_width; ++column) {
+            switch (sqlite3_column_type(handle, column)) {
+            case SQLITE_INTEGER:
+            case SQLITE_FLOAT:
+                m_cells.push_back(StoreValue(SqlValue(qint64(sqlite3_column_int64(handle, column)))));
+                break;
+            case SQLITE_TEXT:
+                m_cells.push_back(StoreBytes(statement.ColumnBytes(column), kTagText));
+                break;
+            case SQLITE_BLOB:
+                m_cells.push_back(StoreBytes(statement.ColumnBytes(column), kTagBlob));
+                break;
+            default:
+                m_cells.push_back(kNullCell);
+            }
+        }
+    }
+    const int rows = int(m_rowIds.size());
+    if (order) {
+        const int header = ColumnIndex(QStringLiteral("header"));
+        const int id = ColumnIndex(QStringLiteral("id"));
+        m_order = order->Sort(
+            rows, [&](int row) { return TextOf(m_cells[size_t(row) * size_t(m_width) + size_t(header)]); },
+            [&](int row) { return IntegerOf(m_cells[size_t(row) * size_t(m_width) + size_t(id)]); });
+    } else {
+        m_order.resize(size_t(rows));
+        for (int row = 0; row < rows; ++row) {
+            m_order[size_t(row)] = row;
+        }
+    }
+    m_record = rows > 0 ? 1 : 0;
+}
+
+void Dataset::Clear()
+{
+    m_columns.clear();
+    m_columnIndex.clear();
+    m_width = 0;
+    std::vector<Cell>().swap(m_cells);
+    std::vector<qint64>().swap(m_rowIds);
+    std::vector<int>().swap(m_order);
+    std::string().swap(m_bytes);
+    m_record = 0;
+    m_connection = nullptr;
+    Cancel();
+}
+
+void Dataset::Swap(Dataset& other) noexcept
+{
+    m_columns.swap(other.m_columns);
+    m_columnIndex.swap(other.m_columnIndex);
+    std::swap(m_width, other.m_width);
+    m_cells.swap(other.m_cells);
+    m_rowIds.swap(other.m_rowIds);
+    m_order.swap(other.m_order);
+    m_bytes.swap(other.m_bytes);
+    std::swap(m_record, other.m_record);
+    std::swap(m_connection, other.m_connection);
+    std::swap(m_editing, other.m_editing);
+    m_changes.swap(other.m_changes);
+}
+
+void Dataset::MoveTo(int record)
+{
+    if (record < 1 || record > RecordCount()) {
+        throw AppError(QStringLiteral("There is no card number %1; the list holds %2.").arg(record).arg(RecordCount()));
+    }
+    if (m_editing && record != m_record) {
+        Cancel();
+    }
+    m_record = record;
+}
+
+int Dataset::ColumnIndex(const QString& column) const
+{
+    const auto found = m_columnIndex.constFind(column);
+    if (found == m_columnIndex.cend()) {
+        throw AppError(QStringLiteral("The dictionary has no column \"%1\".").arg(column));
+    }
+    return found.value();
+}
+
+void Dataset::Require(int position) const
+{
+    if (m_record == 0) {
+        throw AppError(QStringLiteral("There is no card to read: the list is empty."));
+    }
+    if (position < 0 || position >= m_width) {
+        throw AppError(QStringLiteral("The dictionary has no column at position %1.").arg(position));
+    }
+}
+
+Dataset::Cell Dataset::CellAt(int position) const
+{
+    Require(position);
+    const size_t row = size_t(m_order[size_t(m_record - 1)]);
+    return m_cells[row * size_t(m_width) + size_t(position)];
+}
+
+Dataset::Cell Dataset::StoreBytes(std::string_view bytes, Cell tag)
+{
+    if (m_bytes.size() + bytes.size() + 10 >= kMaxBytes) {
+        throw AppError(QStringLiteral("The dictionary %1 holds more text than the program can keep in memory.")
+                           .arg(m_connection ? m_connection->Path() : QString()));
+    }
+    const Cell offset = Cell(m_bytes.size());
+    for (size_t size = bytes.size();; size >>= 7) {
+        if (size < 0x80) {
+            m_bytes.push_back(char(size));
+            break;
+        }
+        m_bytes.push_back(char((size & 0x7f) | 0x80));
+    }
+    m_bytes.append(bytes);
+    return (offset << 2) | tag;
+}
+
+Dataset::Cell Dataset::StoreValue(const SqlValue& value)
+{
+    if (const auto* integer = std::get_if<qint64>(&value)) {
+        if (*integer > -kSmallIntegerLimit && *integer < kSmallIntegerLimit) {
+            return (Cell(qint32(*integer)) << 2) | kTagInteger;
+        }
+        if (m_bytes.size() + sizeof(qint64) >= kMaxBytes) {
+            throw AppError(QStringLiteral("The dictionary %1 holds more than the program can keep in memory.")
+                               .arg(m_connection ? m_connection->Path() : QString()));
+        }
+        const Cell offset = Cell(m_bytes.size());
+        m_bytes.append(reinterpret_cast<const char*>(integer), sizeof(qint64));
+        return (offset << 2) | kTagOther;
+    }
+    if (const auto* text = std::get_if<QString>(&value)) {
+        const QByteArray utf8 = text->toUtf8();
+        return StoreBytes(std::string_view(utf8.constData(), size_t(utf8.size())), kTagText);
+    }
+    if (const auto* bytes = std::get_if<QByteArray>(&value)) {
+        return StoreBytes(std::string_view(bytes->constData(), size_t(bytes->size())), kTagBlob);
+    }
+    return kNullCell;
+}
+
+std::string_view Dataset::BytesOf(Cell cell) const
+{
+    size_t position = cell >> 2;
+    size_t size = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(m_bytes[position++]);
+        size |= size_t(byte & 0x7f) << shift;
+        if (byte < 0x80) {
+            break;
+        }
+    }
+    return std::string_view(m_bytes).substr(position, size);
+}
+
+QString Dataset::TextOf(Cell cell) const
+{
+    switch (cell & 3) {
+    case kTagText: {
+        const std::string_view bytes = BytesOf(cell);
+        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    }
+    case kTagInteger:
+        return QString::number(IntegerOf(cell));
+    case kTagOther:
+        return cell == kNullCell ? QString() : QString::number(IntegerOf(cell));
+    default:
+        return QString(); // a picture has no text
+    }
+}
+
+qint64 Dataset::IntegerOf(Cell cell) const
+{
+    switch (cell & 3) {
+    case kTagInteger:
+        return qint32(cell) >> 2;
+    case kTagText:
+        return TextOf(cell).trimmed().toLongLong(); // as the engine would: not a number reads 0
+    case kTagOther:
+        if (cell != kNullCell) {
+            qint64 value = 0;
+            std::memcpy(&value, m_bytes.data() + (cell >> 2), sizeof value);
+            return value;
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+QString Dataset::Text(const QString& column) const
+{
+    return TextAt(ColumnIndex(column));
+}
+
+bool Dataset::IsNull(const QString& column) const
+{
+    return IsNullAt(ColumnIndex(column));
+}
+
+bool Dataset::Flag(const QString& column) const
+{
+    return Integer(column) != 0;
+}
+
+qint64 Dataset::Integer(const QString& column) const
+{
+    return IntegerAt(ColumnIndex(column));
+}
+
+QString Dataset::TextAt(int position) const
+{
+    return TextOf(CellAt(position));
+}
+
+qint64 Dataset::IntegerAt(int position) const
+{
+    return IntegerOf(CellAt(position));
+}
+
+bool Dataset::IsNullAt(int position) const
+{
+    return CellAt(position) == kNullCell;
+}
+
+qint64 Dataset::RowId() const
+{
+    Require(0);
+    return m_rowIds[size_t(m_order[size_t(m_record - 1)])];
+}
+
+void Dataset::Edit()
+{
+    Require(0);
+    m_changes.clear();
+    m_editing = true;
+}
+
+void Dataset::Set(const QString& column, SqlValue value)
+{
+    if (!m_editing) {
+        throw AppError(QStringLiteral("A card's \"%1\" was changed without starting an edit.").arg(column));
+    }
+    const int position = ColumnIndex(column);
+    for (auto& change : m_changes) {
+        if (change.first == position) {
+            change.second = std::move(value);
+            return;
+        }
+    }
+    m_changes.emplace_back(position, std::move(value));
+}
+
+void Dataset::SetText(const QString& column, const QString& value)
+{
+    Set(column, value);
+}
+
+void Dataset::SetFlag(const QString& column, bool value)
+{
+    Set(column, qint64(value ? 1 : 0));
+}
+
+void Dataset::SetInteger(const QString& column, qint64 value)
+{
+    Set(column, value);
+}
+
+void Dataset::Post()
+{
+    if (!m_editing) {
+        throw AppError(QStringLiteral("A card was saved without starting an edit."));
+    }
+    const auto changes = std::move(m_changes);
+    Cancel();
+    if (changes.empty()) {
+        return;
+    }
+    QStringList columns;
+    for (const auto& change : changes) {
+        columns << m_columns.at(change.first);
+    }
+    SqliteStatement update(*m_connection, StatementCatalogue::RowUpdate(columns));
+    update.SetPurpose(QStringLiteral("save the change to the card \"%1\" in").arg(Text(QStringLiteral("header"))));
+    for (size_t i = 0; i < changes.size(); ++i) {
+        update.Bind(StatementCatalogue::RowUpdateParameter(int(i)).constData(), changes[i].second);
+    }
+    update.BindInteger(StatementCatalogue::kRowIdParameter, RowId());
+    update.Run();
+    if (m_connection->ChangedRows() != 1) {
+        throw AppError(QStringLiteral("Cannot save the change to %1: the card \"%2\" is no longer in the file.")
+                           .arg(m_connection->Path(), Text(QStringLiteral("header"))));
+    }
+    const size_t row = size_t(m_order[size_t(m_record - 1)]);
+    for (const auto& change : changes) {
+        m_cells[row * size_t(m_width) + size_t(change.first)] = StoreValue(change.second);
+    }
+}
+
+void Dataset::Cancel()
+{
+    m_changes.clear();
+    m_editing = false;
+}

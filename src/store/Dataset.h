@@ -1,0 +1,96 @@
+#pragma once
+
+#include "store/SqlValue.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class HeaderOrder;
+class SqliteConnection;
+class SqliteStatement;
+
+// One dataset: the rows of a query over `tab`, held in memory in a fixed order, with 1-based
+// record numbers, a current record, reads by column name or 0-based position, and row
+// edits written to the file at once.
+//
+// Rows are kept compactly: one 4-byte cell per column (a small integer, NULL, or the place of
+// a text in one shared buffer of UTF-8 bytes), so a dictionary of 100,000 cards costs about
+// 12 MB and no allocation per card. The dataset is a snapshot: changes made through
+// another dataset or statement show only after it is loaded again.
+class Dataset {
+public:
+    Dataset() = default;
+    Dataset(const Dataset&) = delete;
+    Dataset& operator=(const Dataset&) = delete;
+
+    // Fills the dataset from a statement whose first column is the row id and whose other
+    // columns are the table's, in table order. With an order given, the rows are sorted by
+    // header and id; else they keep the statement's order. Edits are posted through
+    // `connection`, which must outlive the dataset's contents (Clear() lets it go).
+    // `maxRows` is a bound on the rows the statement can return (more is allowed, only slower).
+    void Load(SqliteStatement& statement, SqliteConnection& connection, const HeaderOrder* order, qint64 maxRows);
+    // Forgets every row and the connection; RecordCount() becomes 0.
+    void Clear();
+    // Exchanges the contents of two datasets.
+    void Swap(Dataset& other) noexcept;
+
+    int RecordCount() const { return int(m_order.size()); }
+    // Moves to a 1-based record number; throws AppError when out of range.
+    void MoveTo(int record);
+    // The current record number; 0 when the dataset holds no rows.
+    int Record() const { return m_record; }
+
+    QStringList ColumnNames() const { return m_columns; }
+    QString Text(const QString& column) const; // NULL reads as empty text
+    bool IsNull(const QString& column) const;
+    bool Flag(const QString& column) const; // non-zero
+    qint64 Integer(const QString& column) const; // NULL reads as 0
+    QString TextAt(int position) const; // by 0-based column position
+    qint64 IntegerAt(int position) const;
+    bool IsNullAt(int position) const;
+    // The row id of the current record in the file.
+    qint64 RowId() const;
+
+    // Starts editing the current row; the Set calls collect changes that Post writes.
+    void Edit();
+    bool IsEditing() const { return m_editing; }
+    void SetText(const QString& column, const QString& value);
+    void SetFlag(const QString& column, bool value);
+    void SetInteger(const QString& column, qint64 value);
+    // Writes the changed columns of the row to the file in one durable commit, then shows
+    // them in the dataset. On failure it throws AppError and the row stays as it is in the
+    // file; either way the edit ends.
+    void Post();
+    // Drops the collected changes.
+    void Cancel();
+
+private:
+    using Cell = quint32;
+
+    int ColumnIndex(const QString& column) const;
+    Cell CellAt(int position) const;
+    void Require(int position) const;
+    Cell StoreValue(const SqlValue& value);
+    Cell StoreBytes(std::string_view bytes, Cell tag);
+    std::string_view BytesOf(Cell cell) const;
+    QString TextOf(Cell cell) const;
+    qint64 IntegerOf(Cell cell) const;
+    void Set(const QString& column, SqlValue value);
+
+    QStringList m_columns;
+    QHash<QString, int> m_columnIndex;
+    int m_width = 0;
+    std::vector<Cell> m_cells; // row-major: m_width cells per row, in load order
+    std::vector<qint64> m_rowIds; // per row, in load order
+    std::vector<int> m_order; // record number - 1 -> row in load order
+    std::string m_bytes; // texts and big integers the cells point into
+    int m_record = 0;
+    SqliteConnection* m_connection = nullptr;
+    bool m_editing = false;
+    std::vector<std::pair<int, SqlValue>> m_changes;
+};

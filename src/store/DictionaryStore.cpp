@@ -1,0 +1,164 @@
+#include "store/DictionaryStore.h"
+
+#include "app/AppError.h"
+#include "app/EventPump.h"
+#include "store/CardTable.h"
+#include "store/DictionaryFile.h"
+#include "store/SqliteConnection.h"
+#include "store/SqliteStatement.h"
+#include "store/StatementCatalogue.h"
+
+#include <QFileInfo>
+#include <limits>
+
+namespace {
+
+void BindAll(SqliteStatement& statement, const StatementCatalogue::Entry& entry)
+{
+    for (const auto& parameter : entry.parameters) {
+        statement.Bind(parameter.first.constData(), parameter.second);
+    }
+}
+
+void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& entry, const QString& purpose)
+{
+    SqliteStatement statement(connection, entry.sql);
+    statement.SetPurpose(purpose);
+    BindAll(statement, entry);
+    statement.Run();
+}
+
+// Whether a change could be written at all: the file opened for writing and a folder in
+// which the journal can be created.
+bool CanWrite(const SqliteConnection& connection)
+{
+    return !connection.IsReadOnly() && QFileInfo(QFileInfo(connection.Path()).absolutePath()).isWritable();
+}
+
+} // namespace
+
+DictionaryStore::DictionaryStore(EventPump& events)
+    : m_events(events)
+{
+}
+
+DictionaryStore::~DictionaryStore()
+{
+    // The datasets point at the connection; let them go first.
+    m_browser.Clear();
+    m_learning.Clear();
+}
+
+QString DictionaryStore::Path() const
+{
+    return m_connection ? m_connection->Path() : QString();
+}
+
+bool DictionaryStore::IsReadOnly() const
+{
+    return m_connection && !CanWrite(*m_connection);
+}
+
+SqliteConnection& DictionaryStore::Connection()
+{
+    if (!m_connection) {
+        throw AppError(QStringLiteral("No dictionary is open."));
+    }
+    return *m_connection;
+}
+
+int DictionaryStore::OpenDictionary(const QString& path)
+{
+    // The new file is opened, checked, loaded and its mark repaired before it replaces the
+    // open one, so a file that fails leaves the dictionary open before as it was.
+    m_events.ProcessPendingEvents();
+    auto connection = DictionaryFile::Open(QFileInfo(path).absoluteFilePath());
+    m_order.Register(*connection);
+    Dataset browser;
+    const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
+    SqliteStatement statement(*connection, entry.sql);
+    statement.SetPurpose(QStringLiteral("read the cards of"));
+    browser.Load(statement, *connection, &m_order, std::numeric_limits<qint64>::max());
+    m_events.ProcessPendingEvents();
+
+    const int currentRecord = FindOrRepairMark(browser, *connection);
+
+    m_learning.Clear();
+    m_browser.Clear();
+    m_browser.Swap(browser);
+    m_connection.swap(connection);
+    return currentRecord;
+}
+
+int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connection)
+{
+    const QString activeWord = CardTable::ColumnName(CardTable::ActiveWord);
+    const QString status = CardTable::ColumnName(CardTable::Status);
+    // The first marked card in header order is the current one; further marks stay as they are.
+    for (int record = 1; record <= browser.RecordCount(); ++record) {
+        browser.MoveTo(record);
+        if (browser.Flag(activeWord)) {
+            return record;
+        }
+    }
+    if (browser.RecordCount() == 0) {
+        return 0;
+    }
+    browser.MoveTo(1);
+    // A dictionary that cannot be written still opens on its first card; the mark is then
+    // not saved, and the first edit the user makes reports why.
+    if (CanWrite(connection)) {
+        browser.Edit();
+        browser.SetFlag(activeWord, true);
+        const QString current = browser.Text(status);
+        if (current != CardTable::StatusValue::kLearned && current != CardTable::StatusValue::kIgnore) {
+            browser.SetText(status, QString(CardTable::StatusValue::kLearning));
+        }
+        browser.Post();
+    }
+    return 1;
+}
+
+void DictionaryStore::ReloadBrowserDataset()
+{
+    SqliteConnection& connection = Connection();
+    const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
+    SqliteStatement statement(connection, entry.sql);
+    statement.SetPurpose(QStringLiteral("read the cards of"));
+    m_browser.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
+}
+
+void DictionaryStore::OpenLearningBlock(int maxBlockSize)
+{
+    SqliteConnection& connection = Connection();
+    const StatementCatalogue::Entry entry = StatementCatalogue::LearningBlock(maxBlockSize);
+    SqliteStatement statement(connection, entry.sql);
+    statement.SetPurpose(QStringLiteral("read the learning block of"));
+    BindAll(statement, entry);
+    m_learning.Load(statement, connection, nullptr, qMax(maxBlockSize, 0));
+}
+
+void DictionaryStore::ResetStatistics()
+{
+    SqliteConnection& connection = Connection();
+    const QString purpose = QStringLiteral("reset the learning statistics of");
+    connection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
+            RunEntry(connection, entry, purpose);
+        }
+        RunEntry(connection, StatementCatalogue::MarkFirstCard(), purpose);
+        connection.Execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        if (connection.InTransaction()) {
+            connection.Execute(QStringLiteral("ROLLBACK"));
+        }
+        throw;
+    }
+}
+
+void DictionaryStore::ReturnRemovedCards()
+{
+    RunEntry(Connection(), StatementCatalogue::ReturnRemovedCards(),
+        QStringLiteral("return the removed cards to learning in"));
+}

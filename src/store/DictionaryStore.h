@@ -1,0 +1,66 @@
+#pragma once
+
+// The dictionary store: the one open dictionary, its datasets and every statement run on it.
+//
+// How the pieces meet. DictionaryFile opens and checks a file (DictionaryCipher keys it; the
+// table's layout is CardTable's), and hands over a SqliteConnection, which the store owns
+// with the HeaderOrder collation registered on it. The store fills two Datasets from the
+// StatementCatalogue: the browser (every card, sorted in the program by HeaderOrder) and the
+// learning block (ordered by SQL with the same collation). Both are in-memory snapshots; a
+// row edit is posted through the connection at once, in its own durable commit, and the
+// other dataset sees it when it is loaded again. Bulk statements run on the connection
+// directly, the statistics reset in one transaction. The dictionary tool's pieces
+// (DictionaryWriter, CardCsv, DictionaryTool) use the same file, table and cipher code.
+//
+// Durability: the file keeps SQLite's rollback journal with a full sync on every commit
+// (see DictionaryFile::ApplyDurability), so a posted edit is on disk when Post returns and
+// a crash at any moment leaves each edit wholly there or wholly absent.
+
+#include "store/Dataset.h"
+#include "store/HeaderOrder.h"
+
+#include <QString>
+#include <memory>
+
+class EventPump;
+class SqliteConnection;
+
+class DictionaryStore {
+public:
+    explicit DictionaryStore(EventPump& events);
+    ~DictionaryStore();
+    DictionaryStore(const DictionaryStore&) = delete;
+    DictionaryStore& operator=(const DictionaryStore&) = delete;
+
+    // Opens the dictionary at `path`, loads the browser dataset and finds the marked card,
+    // marking the first card when none is; returns its record number (0 for an empty
+    // dictionary). Throws AppError naming the file and the reason when it cannot be opened;
+    // the dictionary open before stays open then.
+    int OpenDictionary(const QString& path);
+    bool IsOpen() const { return m_connection != nullptr; }
+    QString Path() const;
+    // True when the file could only be opened for reading: every edit will fail.
+    bool IsReadOnly() const;
+
+    Dataset& Browser() { return m_browser; }
+    Dataset& Learning() { return m_learning; }
+
+    void ReloadBrowserDataset();
+    // Loads the learning block (at most maxBlockSize cards in learning) into Learning().
+    void OpenLearningBlock(int maxBlockSize);
+    // Makes every card with a header new again and the first card the marked one in
+    // learning, all or nothing. The caller reloads the browser dataset.
+    void ResetStatistics();
+    // Makes removed cards with a header new again. The caller reloads the browser dataset.
+    void ReturnRemovedCards();
+
+private:
+    SqliteConnection& Connection();
+    static int FindOrRepairMark(Dataset& browser, SqliteConnection& connection);
+
+    EventPump& m_events;
+    HeaderOrder m_order; // registered on the connection: declared before it, so it outlives it
+    std::unique_ptr<SqliteConnection> m_connection;
+    Dataset m_browser;
+    Dataset m_learning;
+};

@@ -1,0 +1,90 @@
+#include "store/DictionaryWriter.h"
+
+#include "app/AppError.h"
+#include "store/DictionaryFile.h"
+#include "store/SqliteConnection.h"
+#include "store/SqliteStatement.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+QString InsertStatement()
+{
+    QStringList names;
+    QStringList values;
+    for (int column = 0; column < CardTable::kColumnCount; ++column) {
+        names << CardTable::ColumnName(column);
+        values << QStringLiteral(":c%1").arg(column);
+    }
+    return QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
+        .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
+{
+    connection.Execute(CardTable::CreateStatement());
+    connection.Execute(QStringLiteral("BEGIN"));
+    SqliteStatement insert(connection, InsertStatement());
+    std::array<QByteArray, CardTable::kColumnCount> parameters;
+    for (int column = 0; column < CardTable::kColumnCount; ++column) {
+        parameters.at(size_t(column)) = ":c" + QByteArray::number(column);
+    }
+    for (const CardRecord& card : cards) {
+        for (int column = 0; column < CardTable::kColumnCount; ++column) {
+            insert.Bind(parameters.at(size_t(column)).constData(), card[column]);
+        }
+        insert.Run();
+    }
+    connection.Execute(QStringLiteral("COMMIT"));
+}
+
+} // namespace
+
+namespace DictionaryWriter {
+
+void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing)
+{
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        throw AppError(QStringLiteral("Cannot create %1: it is a folder.").arg(path));
+    }
+    if (existing == Existing::Keep && target.exists()) {
+        throw AppError(QStringLiteral("Cannot create %1: the file exists already.").arg(path));
+    }
+    const QString temporary = target.absoluteDir().filePath(
+        QStringLiteral(".%1.%2.part").arg(target.fileName()).arg(QCoreApplication::applicationPid()));
+    QFile::remove(temporary);
+    QFile::remove(temporary + QStringLiteral("-journal"));
+    try {
+        auto connection = DictionaryFile::CreateEmpty(temporary);
+        Fill(*connection, cards);
+    } catch (const AppError& error) {
+        QFile::remove(temporary);
+        QFile::remove(temporary + QStringLiteral("-journal"));
+        throw AppError(QStringLiteral("Cannot create %1: %2").arg(path, error.Message()));
+    }
+    // rename() replaces the target in one step, so readers see the old file or the new one;
+    // link() puts the file in place only if the name is still free.
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(path);
+    const int result = existing == Existing::Replace ? std::rename(from.constData(), to.constData())
+                                                     : ::link(from.constData(), to.constData());
+    const int error = errno;
+    QFile::remove(temporary);
+    if (result != 0) {
+        const QString reason = error == EEXIST ? QStringLiteral("the file exists already")
+                                               : QString::fromLocal8Bit(std::strerror(error));
+        throw AppError(QStringLiteral("Cannot create %1: %2.").arg(path, reason));
+    }
+}
+
+} // namespace DictionaryWriter

@@ -1,0 +1,115 @@
+#include "store/SqliteConnection.h"
+
+#include "app/AppError.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+SqliteConnection::SqliteConnection(const QString& path, Mode mode)
+    : m_path(path)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == Mode::CreateNew) {
+        flags |= SQLITE_OPEN_CREATE;
+    }
+    const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+    if (code != SQLITE_OK) {
+        const QString text = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(code));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw AppError(QStringLiteral("Cannot open %1: %2.").arg(path, text));
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    // Statements are finalized by their own owners first; close_v2 copes if one is left.
+    sqlite3_close_v2(m_db);
+}
+
+void SqliteConnection::Execute(const QString& sql)
+{
+    char* message = nullptr;
+    const int code = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (code != SQLITE_OK) {
+        sqlite3_free(message);
+        Fail(QStringLiteral("Cannot run \"%1\" on").arg(sql), code);
+    }
+}
+
+QString SqliteConnection::QueryText(const QString& sql)
+{
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr);
+    if (code != SQLITE_OK) {
+        Fail(QStringLiteral("Cannot run \"%1\" on").arg(sql), code);
+    }
+    QString result;
+    code = sqlite3_step(statement);
+    if (code == SQLITE_ROW) {
+        result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        code = SQLITE_DONE;
+    }
+    sqlite3_finalize(statement);
+    if (code != SQLITE_DONE) {
+        Fail(QStringLiteral("Cannot run \"%1\" on").arg(sql), code);
+    }
+    return result;
+}
+
+void SqliteConnection::SetBusyTimeout(int milliseconds)
+{
+    sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+bool SqliteConnection::IsReadOnly() const
+{
+    return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+bool SqliteConnection::InTransaction() const
+{
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
+int SqliteConnection::ChangedRows() const
+{
+    return sqlite3_changes(m_db);
+}
+
+void SqliteConnection::Fail(const QString& what, int code) const
+{
+    QString reason = ExplainSqliteCode(code, m_path);
+    if (reason.isEmpty()) {
+        reason = QString::fromUtf8(sqlite3_errmsg(m_db));
+    }
+    throw AppError(QStringLiteral("%1 %2: %3 (code %4).").arg(what, m_path, reason).arg(code));
+}
+
+QString ExplainSqliteCode(int code, const QString& path)
+{
+    switch (code & 0xff) {
+    case SQLITE_READONLY:
+        return QStringLiteral("the file is read-only");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("its folder %1 does not let the program create the journal file it needs to write "
+                              "safely")
+            .arg(QFileInfo(path).absolutePath());
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("another program kept the file locked for too long; try again when it is done");
+    case SQLITE_FULL:
+        return QStringLiteral("the disk is full");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("the system does not allow writing to it");
+    case SQLITE_NOTADB:
+        return QStringLiteral("it is not a Glossmere dictionary (not a database encrypted with the dictionary "
+                              "password)");
+    case SQLITE_CORRUPT:
+        return QStringLiteral("the file is damaged");
+    default:
+        return {};
+    }
+}

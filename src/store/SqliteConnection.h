@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+// One open connection to an SQLite (SQLCipher) file, closed when the object goes. Every
+// failing call throws AppError with the engine's text and the file's path, so callers never
+// check return codes.
+class SqliteConnection {
+public:
+    enum class Mode { OpenExisting, CreateNew };
+
+    // Opens the file read-write (falling back to read-only when the operating system refuses
+    // writing). OpenExisting never creates a file; CreateNew requires that none exists yet.
+    SqliteConnection(const QString& path, Mode mode);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    sqlite3* Handle() const { return m_db; }
+    const QString& Path() const { return m_path; }
+
+    // Runs SQL without parameters and without result rows (one or more statements).
+    void Execute(const QString& sql);
+    // Runs a single statement and returns the first column of its first row as text
+    // (empty when it returns no row).
+    QString QueryText(const QString& sql);
+
+    // How long a statement waits for another process's lock before giving up.
+    void SetBusyTimeout(int milliseconds);
+    bool IsReadOnly() const;
+    bool InTransaction() const;
+    int ChangedRows() const;
+
+    // Throws AppError for a failed call: `what` says what was being done, the engine's
+    // text and code say why.
+    [[noreturn]] void Fail(const QString& what, int code) const;
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+// Describes an engine result code as a reason a user can act on, for the common cases
+// (read-only file, no journal possible, busy, disk full); empty for the others.
+QString ExplainSqliteCode(int code, const QString& path);

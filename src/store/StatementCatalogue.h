@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/SqlValue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// Every statement the program sends to a dictionary, with the values bound to its named
+// parameters, kept together so the whole conversation with the file reads in one place.
+// Values are always bound, never written into the SQL; the one number formatted into a
+// statement is the learning block's size, an integer.
+//
+// Order: SQL that orders cards uses the collation of HeaderOrder (registered on the
+// connection), ties broken by id; the list of all cards is read unordered and sorted in the
+// program with the same collation, which is much faster for large dictionaries.
+namespace StatementCatalogue {
+
+struct Entry {
+    QString sql;
+    QList<QPair<QByteArray, SqlValue>> parameters;
+};
+
+// 1. Every card, for the browser dataset (sorted in the program by HeaderOrder).
+Entry AllCards();
+// 2. The learning block: the first `maxBlockSize` cards in header order whose status is
+//    "learning".
+Entry LearningBlock(int maxBlockSize);
+// 3 to 10. The statistics reset: status, mark and the six counters cleared on every card with
+//    a non-empty header, in this order.
+QList<Entry> ResetStatements();
+// 11. The first card in header order becomes the marked card, in learning.
+Entry MarkFirstCard();
+// 12. Removed cards with a non-empty header become new cards again; their counters stay.
+Entry ReturnRemovedCards();
+
+// The statement behind a posted row edit: the given columns of one row, found by row id.
+QString RowUpdate(const QStringList& columns);
+QByteArray RowUpdateParameter(int index);
+inline constexpr const char* kRowIdParameter = ":RowId";
+
+} // namespace StatementCatalogue
