@@ -136,6 +136,20 @@ std::unique_ptr<SqliteConnection> CreateEmpty(const QString& path)
     return connection;
 }
 
+std::vector<CardRecord> ReadCards(SqliteConnection& connection)
+{
+    SqliteStatement select(connection, QStringLiteral("SELECT * FROM tab ORDER BY id, rowid"));
+    select.SetPurpose(QStringLiteral("read the cards of"));
+    std::vector<CardRecord> cards;
+    while (select.Step()) {
+        CardRecord& card = cards.emplace_back();
+        for (int column = 0; column < CardTable::kColumnCount; ++column) {
+            card[column] = select.ColumnValue(column);
+        }
+    }
+    return cards;
+}
+
 void ApplyDurability(SqliteConnection& connection)
 {
     // The rollback journal keeps a dictionary one file at rest; EXTRA syncs the journal's

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/CardTable.h"
+
 #include <QString>
 #include <memory>
+#include <vector>
 
 class SqliteConnection;
 
@@ -26,6 +29,9 @@ std::unique_ptr<SqliteConnection> Open(const QString& path);
 // Opens a new, empty database file (the file must not exist) keyed and set up like a
 // dictionary, for the writer to fill.
 std::unique_ptr<SqliteConnection> CreateEmpty(const QString& path);
+
+// Every card of an open dictionary in id order, every column as stored (NULLs kept).
+std::vector<CardRecord> ReadCards(SqliteConnection& connection);
 
 // Sets the journal and sync level that make each committed change durable on return.
 void ApplyDurability(SqliteConnection& connection);

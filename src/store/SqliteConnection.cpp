@@ -105,8 +105,7 @@ QString ExplainSqliteCode(int code, const QString& path)
     case SQLITE_AUTH:
         return QStringLiteral("the system does not allow writing to it");
     case SQLITE_NOTADB:
-        return QStringLiteral("it is not a Glossmere dictionary (not a database encrypted with the dictionary "
-                              "password)");
+        return QStringLiteral("its contents are not a database encrypted with the dictionary password");
     case SQLITE_CORRUPT:
         return QStringLiteral("the file is damaged");
     default:

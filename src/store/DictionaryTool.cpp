@@ -1,0 +1,198 @@
+#include "store/DictionaryTool.h"
+
+#include "app/AppError.h"
+#include "store/CardCsv.h"
+#include "store/DictionaryFile.h"
+#include "store/DictionaryWriter.h"
+#include "store/SqliteConnection.h"
+#include "store/SqliteStatement.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+struct Command {
+    QString name;
+    QStringList files;
+    bool force = false;
+};
+
+class UsageError : public AppError {
+public:
+    using AppError::AppError;
+};
+
+Command ParseCommandLine(const QStringList& arguments)
+{
+    Command command;
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--force") || argument == QLatin1String("-f")) {
+            command.force = true;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
+            throw UsageError(QStringLiteral("unknown option %1").arg(argument));
+        } else if (command.name.isEmpty()) {
+            command.name = argument;
+        } else {
+            command.files << argument;
+        }
+    }
+    return command;
+}
+
+void RequireFiles(const Command& command, qsizetype least, qsizetype most)
+{
+    if (command.files.size() < least || command.files.size() > most) {
+        throw UsageError(
+            QStringLiteral("%1 takes %2 file name%3")
+                .arg(command.name,
+                    least == most ? QString::number(least) : QStringLiteral("%1 or %2").arg(least).arg(most),
+                    most == 1 ? QString() : QStringLiteral("s")));
+    }
+}
+
+void RefuseOverwrite(const QString& path, bool force)
+{
+    if (!force && QFileInfo::exists(path)) {
+        throw AppError(QStringLiteral("%1 exists already; add --force to replace it.").arg(path));
+    }
+}
+
+void Create(const Command& command, QTextStream& out)
+{
+    RequireFiles(command, 2, 2);
+    const QString& target = command.files.at(0);
+    const QString& source = command.files.at(1);
+    RefuseOverwrite(target, command.force);
+    const std::vector<CardRecord> cards = CardCsv::ReadFile(source);
+    DictionaryWriter::Write(
+        target, cards, command.force ? DictionaryWriter::Existing::Replace : DictionaryWriter::Existing::Keep);
+    out << QStringLiteral("Created %1 with %2 cards.\n").arg(target).arg(cards.size());
+}
+
+void Export(const Command& command, QTextStream& out, QTextStream& err)
+{
+    RequireFiles(command, 1, 2);
+    const QString& source = command.files.at(0);
+    const QString target = command.files.value(1);
+    if (!target.isEmpty()) {
+        RefuseOverwrite(target, command.force);
+    }
+    auto connection = DictionaryFile::Open(source);
+    const std::vector<CardRecord> cards = DictionaryFile::ReadCards(*connection);
+    const QByteArray csv = CardCsv::Write(cards, CardCsv::SeparatorFor(target));
+    if (target.isEmpty() || target == QLatin1String("-")) {
+        out << QString::fromUtf8(csv);
+        return;
+    }
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        throw AppError(QStringLiteral("Cannot write %1: %2.").arg(target, file.errorString()));
+    }
+    err << QStringLiteral("Exported %1 cards to %2.\n").arg(cards.size()).arg(target);
+}
+
+void Stats(const Command& command, QTextStream& out)
+{
+    RequireFiles(command, 1, 1);
+    auto connection = DictionaryFile::Open(command.files.at(0));
+    SqliteStatement count(
+        *connection, QStringLiteral("SELECT coalesce(status, ''), count(*) FROM tab GROUP BY coalesce(status, '')"));
+    QMap<QString, qint64> byStatus;
+    qint64 total = 0;
+    while (count.Step()) {
+        byStatus.insert(count.ColumnText(0), count.ColumnInteger(1));
+        total += count.ColumnInteger(1);
+    }
+    out << QStringLiteral("%1: %2 cards\n").arg(command.files.at(0)).arg(total);
+    const QList<QPair<QString, QString>> known
+        = { { QString(), QStringLiteral("new") }, { QStringLiteral("learning"), QStringLiteral("learning") },
+              { QStringLiteral("learned"), QStringLiteral("learned") },
+              { QStringLiteral("ignore"), QStringLiteral("removed (ignore)") } };
+    for (const auto& [status, label] : known) {
+        out << QStringLiteral("  %1: %2\n").arg(label).arg(byStatus.take(status));
+    }
+    for (auto other = byStatus.cbegin(); other != byStatus.cend(); ++other) {
+        out << QStringLiteral("  other status \"%1\": %2\n").arg(other.key()).arg(other.value());
+    }
+}
+
+int Check(const Command& command, QTextStream& out)
+{
+    RequireFiles(command, 1, 1);
+    const QString& path = command.files.at(0);
+    QString problem = DictionaryFile::Problem(path);
+    qint64 cards = 0;
+    if (problem.isEmpty()) {
+        auto connection = DictionaryFile::Open(path);
+        const QString integrity = connection->QueryText(QStringLiteral("PRAGMA integrity_check"));
+        if (integrity != QLatin1String("ok")) {
+            problem = QStringLiteral("the file is damaged (%1)").arg(integrity);
+        } else {
+            cards = connection->QueryText(QStringLiteral("SELECT count(*) FROM tab")).toLongLong();
+        }
+    }
+    if (!problem.isEmpty()) {
+        out << QStringLiteral("%1: not a valid dictionary: %2.\n").arg(path, problem);
+        return DictionaryTool::kFailed;
+    }
+    out << QStringLiteral("%1: a valid dictionary with %2 cards.\n").arg(path).arg(cards);
+    return DictionaryTool::kOk;
+}
+
+} // namespace
+
+namespace DictionaryTool {
+
+QString Usage()
+{
+    return QStringLiteral(
+        "Usage: glossmere-dict COMMAND [--force] FILE...\n"
+        "Makes and inspects Glossmere dictionaries.\n"
+        "\n"
+        "  create [--force] OUT.dat IN.csv    make a dictionary from a CSV file (.tsv: tab-separated)\n"
+        "  export [--force] IN.dat [OUT.csv]  write every card and column as CSV (standard output without OUT)\n"
+        "  stats IN.dat                       count the cards by status\n"
+        "  check IN.dat                       tell whether the file is a valid dictionary, and why not\n"
+        "  --help                             show this text\n"
+        "\n"
+        "The CSV file is UTF-8 with a header row naming its columns: word (or header) and translation,\n"
+        "and optionally transcription, part_of_speech, example, comment, or any other column that export\n"
+        "writes. An empty unquoted field is NULL, \"\" the empty text.\n"
+        "No file is overwritten without --force. Exit status: 0 success, 1 failure, 2 bad command line.\n");
+}
+
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))
+        || arguments.value(0) == QLatin1String("help")) {
+        out << Usage();
+        return kOk;
+    }
+    try {
+        const Command command = ParseCommandLine(arguments);
+        if (command.name == QLatin1String("create")) {
+            Create(command, out);
+        } else if (command.name == QLatin1String("export")) {
+            Export(command, out, err);
+        } else if (command.name == QLatin1String("stats")) {
+            Stats(command, out);
+        } else if (command.name == QLatin1String("check")) {
+            return Check(command, out);
+        } else {
+            throw UsageError(command.name.isEmpty() ? QStringLiteral("no command given")
+                                                    : QStringLiteral("unknown command %1").arg(command.name));
+        }
+        return kOk;
+    } catch (const UsageError& error) {
+        err << QStringLiteral("glossmere-dict: %1\n\n").arg(error.Message()) << Usage();
+        return kUsage;
+    } catch (const AppError& error) {
+        err << QStringLiteral("glossmere-dict: %1\n").arg(error.Message());
+        return kFailed;
+    }
+}
+
+} // namespace DictionaryTool

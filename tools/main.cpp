@@ -1,0 +1,22 @@
+#include "store/DictionaryCipher.h"
+#include "store/DictionaryTool.h"
+
+#include "app/AppError.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        DictionaryCipher::CheckEngine();
+    } catch (const AppError& error) {
+        err << "glossmere-dict: " << error.Message() << '\n';
+        return DictionaryTool::kFailed;
+    }
+    return DictionaryTool::Run(application.arguments().mid(1), out, err);
+}
