@@ -29,25 +29,32 @@ QtPrompts::QtPrompts(QWidget* owner)
 {
 }
 
+QWidget* QtPrompts::Owner() const
+{
+    // Without an owner the box goes over the active window, so it never hides behind the
+    // always-on-top main window.
+    return m_owner ? m_owner.data() : QApplication::activeWindow();
+}
+
 bool QtPrompts::Confirm(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
-        QMessageBox::Yes | QMessageBox::No, m_owner);
+        QMessageBox::Yes | QMessageBox::No, Owner());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 bool QtPrompts::Information(const QString& text)
 {
-    return RunBox(m_owner, QMessageBox::Information, text);
+    return RunBox(Owner(), QMessageBox::Information, text);
 }
 
 bool QtPrompts::Error(const QString& text)
 {
-    return RunBox(m_owner, QMessageBox::Critical, text);
+    return RunBox(Owner(), QMessageBox::Critical, text);
 }
 
 QString QtPrompts::OpenFile(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_owner, title, folder, filter);
+    return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
 }

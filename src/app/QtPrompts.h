@@ -18,5 +18,6 @@ public:
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
 
 private:
+    QWidget* Owner() const;
     QPointer<QWidget> m_owner;
 };

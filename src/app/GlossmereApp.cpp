@@ -1,0 +1,90 @@
+#include "app/GlossmereApp.h"
+
+#include "app/MainWindow.h"
+#include "app/Services.h"
+#include "app/StartupSettings.h"
+#include "app/Tray.h"
+#include "learning/LearningWindow.h"
+#include "settings/SettingsDialog.h"
+#include "store/DictionaryInfoWindow.h"
+#include "store/MaintenanceCommands.h"
+#include "store/StatisticsWindow.h"
+#include "windows/AboutWindow.h"
+#include "windows/SplashWindow.h"
+#include "windows/SubscriptionPrompt.h"
+
+#include <QApplication>
+#include <QDialog>
+
+GlossmereApp::GlossmereApp(AppPaths paths, Services& services, Tray& tray)
+    : m_paths(std::move(paths))
+    , m_services(services)
+    , m_tray(tray)
+    , m_showModal([](QDialog& dialog) { dialog.exec(); })
+{
+}
+
+GlossmereApp::~GlossmereApp() = default;
+
+void GlossmereApp::SetModalRunner(std::function<void(QDialog&)> runner)
+{
+    m_showModal = std::move(runner);
+    if (m_main) {
+        m_main->Maintenance().SetModalRunner(m_showModal);
+    }
+}
+
+void GlossmereApp::Start()
+{
+    m_splash = std::make_unique<SplashWindow>();
+    StartupSettings::PrepareSettingsFile(m_paths);
+    m_settings = std::make_unique<SettingsStore>(m_paths.SettingsPath, m_services.clock);
+    const StartupDecision decision = StartupSettings::ReadStartupSettings(m_paths.SettingsPath, m_settings->Settings());
+    m_languageName = decision.LanguageName;
+    m_texts = std::make_unique<LanguageTable>(m_paths.ExeFolder);
+    m_splash->ShowCentred();
+    QApplication::setApplicationDisplayName(QStringLiteral("Glossmere"));
+
+    CreateWindows();
+    for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics.get() },
+             { "form3", m_information.get() }, { "form4", m_learning.get() }, { "form5", m_settingsDialog.get() },
+             { "form7", m_about.get() }, { "form15", m_subscription.get() } }) {
+        m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
+    }
+    m_splash->hide();
+    if (decision.SubscriptionPromptDue) {
+        m_subscriptionPromptShown = true;
+        m_showModal(*m_subscription);
+    }
+}
+
+void GlossmereApp::CreateWindows()
+{
+    m_store = std::make_unique<DictionaryStore>(m_services.events);
+    m_main = std::make_unique<MainWindow>(
+        MainWindow::Context { m_services, m_paths, *m_settings, *m_texts, *m_store, m_tray, m_languageName });
+    m_statistics = std::make_unique<StatisticsWindow>(m_main.get());
+    m_information = std::make_unique<DictionaryInfoWindow>(m_main.get());
+    m_learning = std::make_unique<LearningWindow>();
+    m_settingsDialog = std::make_unique<SettingsDialog>();
+    m_about = std::make_unique<AboutWindow>(m_services.shell, m_main.get());
+    m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
+    m_main->Maintenance().SetWindows(m_statistics.get(), m_information.get());
+    m_main->Maintenance().SetModalRunner(m_showModal);
+    ConnectCommands();
+}
+
+void GlossmereApp::ConnectCommands()
+{
+    QObject::connect(m_main.get(), &MainWindow::Closed, qApp, &QCoreApplication::quit);
+    QObject::connect(&m_tray, &Tray::ExitRequested, qApp, &QCoreApplication::quit);
+    QObject::connect(m_main.get(), &MainWindow::AboutRequested, m_main.get(), [this] { m_showModal(*m_about); });
+}
+
+int GlossmereApp::Run()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    Start();
+    m_main->show();
+    return QApplication::exec();
+}

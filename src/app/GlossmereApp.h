@@ -1,0 +1,78 @@
+#pragma once
+
+// The program as a whole. Start-up runs once before the event loop, in a fixed order: the
+// settings file is found or made from its template, the language decided and the start
+// counted; the splash window shows while every window is built (the main window's
+// creation opens the dictionary) and localized; the subscription prompt comes on the
+// fifth start; then the event loop runs until the main window closes.
+
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+#include "app/SettingsStore.h"
+#include "i18n/LanguageTable.h"
+#include "store/DictionaryStore.h"
+
+#include <functional>
+#include <memory>
+
+class AboutWindow;
+class DictionaryInfoWindow;
+class LearningWindow;
+class MainWindow;
+class QDialog;
+class SettingsDialog;
+class SplashWindow;
+class StatisticsWindow;
+class SubscriptionPrompt;
+class Tray;
+struct Services;
+
+class GlossmereApp {
+public:
+    GlossmereApp(AppPaths paths, Services& services, Tray& tray);
+    ~GlossmereApp();
+
+    // Shows a window modally; tests replace it so nothing blocks.
+    void SetModalRunner(std::function<void(QDialog&)> runner);
+
+    // Start-up up to the event loop: everything but showing the main window.
+    void Start();
+    // Start-up, then the event loop; returns the program's exit code.
+    int Run();
+
+    const QString& LanguageName() const { return m_languageName; }
+    bool SubscriptionPromptShown() const { return m_subscriptionPromptShown; }
+    SettingsStore& Settings() { return *m_settings; }
+    LanguageTable& Texts() { return *m_texts; }
+    DictionaryStore& Store() { return *m_store; }
+    MainWindow* Main() const { return m_main.get(); }
+    StatisticsWindow* Statistics() const { return m_statistics.get(); }
+    DictionaryInfoWindow* Information() const { return m_information.get(); }
+    LearningWindow* Learning() const { return m_learning.get(); }
+    SettingsDialog* SettingsWindow() const { return m_settingsDialog.get(); }
+    AboutWindow* About() const { return m_about.get(); }
+    SubscriptionPrompt* Subscription() const { return m_subscription.get(); }
+    SplashWindow* Splash() const { return m_splash.get(); }
+
+private:
+    void CreateWindows();
+    void ConnectCommands();
+
+    AppPaths m_paths;
+    Services& m_services;
+    Tray& m_tray;
+    std::function<void(QDialog&)> m_showModal;
+    QString m_languageName;
+    bool m_subscriptionPromptShown = false;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<LanguageTable> m_texts;
+    std::unique_ptr<DictionaryStore> m_store;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<StatisticsWindow> m_statistics;
+    std::unique_ptr<DictionaryInfoWindow> m_information;
+    std::unique_ptr<LearningWindow> m_learning;
+    std::unique_ptr<SettingsDialog> m_settingsDialog;
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<SubscriptionPrompt> m_subscription;
+};

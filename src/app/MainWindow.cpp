@@ -1,0 +1,356 @@
+#include "app/MainWindow.h"
+
+#include "app/AppPaths.h"
+#include "app/CommandGuard.h"
+#include "app/DictionaryFolder.h"
+#include "app/GradientPanel.h"
+#include "app/Prompts.h"
+#include "app/Services.h"
+#include "app/SettingsKeys.h"
+#include "app/SettingsStore.h"
+#include "app/Shell.h"
+#include "app/Tray.h"
+#include "i18n/LanguageTable.h"
+#include "store/DictionaryStore.h"
+#include "store/MaintenanceCommands.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+constexpr int kClientWidth = 447;
+constexpr int kClientHeight = 220;
+constexpr int kToolbarHeight = 33;
+constexpr int kStatusBarHeight = 20;
+
+QFont FontOf(const QString& family, int pixelSize, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({ family, QStringLiteral("DejaVu Sans") });
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, int left, int width, const char* picture)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(left, (kToolbarHeight - 22) / 2, width, 22);
+    return button;
+}
+
+QLabel* MakeCardLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Context context, QWidget* parent)
+    : QMainWindow(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    , m_context(std::move(context))
+    , m_browser(m_context.store, m_context.services.prompts, m_context.texts, *this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    setCentralWidget(client);
+    BuildToolbar(client);
+    BuildCardArea(client);
+    BuildStatusBar();
+    BuildMenu();
+    m_maintenance = std::make_unique<MaintenanceCommands>(MaintenanceCommands::Context {
+        m_context.store, m_context.services, m_context.texts, m_browser, m_busyPanel, m_context.languageName, this });
+    qApp->installEventFilter(this);
+    connect(&m_context.tray, &Tray::OpenRequested, this, &MainWindow::BringBack);
+
+    // Creation: settings, language, the dictionary, the first card.
+    m_context.settings.LoadSettings();
+    m_context.texts.ApplyLanguage(QStringLiteral("form1"), m_context.languageName, this);
+    m_dictionaryPath = m_context.settings.File().ReadString(SettingsKeys::kMain, SettingsKeys::kDict, QString());
+    if (m_dictionaryPath.isEmpty()) {
+        ChooseDictionaryAtFirstStart();
+    }
+    m_word->clear();
+    m_transcription->clear();
+    m_translation->clear();
+    client->setFixedSize(kClientWidth, kClientHeight - kStatusBarHeight);
+    setFixedSize(sizeHint());
+    OpenAndShow();
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildToolbar(QWidget* client)
+{
+    auto* toolbar = new QWidget(client);
+    toolbar->setObjectName(QStringLiteral("ToolBar"));
+    toolbar->setGeometry(0, 0, kClientWidth, kToolbarHeight);
+    QToolButton* learn = MakeToolButton(toolbar, "LMDSpeedButton3", 3, 166, ":/images/learn.png");
+    learn->setText(QStringLiteral("Режим заучивания"));
+    learn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QToolButton* remove = MakeToolButton(toolbar, "LMDSpeedButton1", 191, 22, ":/images/remove-card.png");
+    remove->setToolTip(QStringLiteral("не изучать это слово"));
+    QToolButton* previous = MakeToolButton(toolbar, "LMDSpeedButton4", 215, 22, ":/images/previous-card.png");
+    previous->setToolTip(QStringLiteral("следующее слово"));
+    QToolButton* next = MakeToolButton(toolbar, "LMDSpeedButton2", 240, 21, ":/images/next-card.png");
+    next->setToolTip(QStringLiteral("следующее слово"));
+    connect(learn, &QToolButton::clicked, this, &MainWindow::LearningRequested);
+    connect(remove, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.RemoveFromLearning(); }); });
+    connect(previous, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.PreviousStep(); }); });
+    connect(next, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.NextStep(); }); });
+}
+
+void MainWindow::BuildCardArea(QWidget* client)
+{
+    m_word = MakeCardLabel(client, "Label_word", FontOf(QStringLiteral("Tahoma"), 24, true), Qt::red);
+    m_word->move(0, 60);
+    m_transcription
+        = MakeCardLabel(client, "label_transcription", FontOf(QStringLiteral("Lucida Sans Unicode"), 16), Qt::black);
+    m_transcription->move(0, 100);
+    m_translation = MakeCardLabel(client, "label_translation", FontOf(QStringLiteral("Tahoma"), 21), Qt::black);
+    m_translation->move(0, 140);
+
+    // Parts of an older picture layout; they stay hidden.
+    for (const char* name : { "Image1", "XPSectionLabel1", "LMDLabelFill1" }) {
+        auto* unused = new QLabel(client);
+        unused->setObjectName(QString::fromLatin1(name));
+        unused->hide();
+    }
+
+    m_busyPanel = new GradientPanel(client);
+    m_busyPanel->setObjectName(QStringLiteral("XPPanel1"));
+    m_busyPanel->setText(QStringLiteral("Обновление данных..."));
+    m_busyPanel->setGeometry(0, 92, 129, 33);
+    m_busyPanel->hide();
+}
+
+void MainWindow::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("XPStatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(kStatusBarHeight);
+    const int widths[] = { 100, 50, 50 };
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFixedWidth(widths[i]);
+        panel->setAlignment(i == 0 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        bar->addWidget(panel);
+        if (i == 0) {
+            m_position = panel;
+        }
+    }
+}
+
+void MainWindow::BuildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+    QAction* open = file->addAction(QStringLiteral("Открыть словарь..."));
+    open->setObjectName(QStringLiteral("N7"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("Выход"));
+    exit->setObjectName(QStringLiteral("N2"));
+    connect(open, &QAction::triggered, this, &MainWindow::OpenDictionaryCommand);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* service = bar->addMenu(QStringLiteral("Сервис"));
+    connect(service->addAction(QStringLiteral("Настройки программы")), &QAction::triggered, this,
+        &MainWindow::SettingsRequested);
+    service->addSeparator();
+    connect(service->addAction(QStringLiteral("Информация о словаре")), &QAction::triggered, this,
+        [this] { Guarded([this] { m_maintenance->ShowDictionaryInfo(); }); });
+    connect(service->addAction(QStringLiteral("Стаститика обучения")), &QAction::triggered, this,
+        [this] { Guarded([this] { m_maintenance->ShowStatistics(); }); });
+    connect(service->addAction(QStringLiteral("Обнулить статистику обучения")), &QAction::triggered, this,
+        [this] { Guarded([this] { m_maintenance->ResetStatistics(); }); });
+    connect(service->addAction(QStringLiteral("Вернуть в изучение удаленные карточки")), &QAction::triggered, this,
+        [this] { Guarded([this] { m_maintenance->ReturnRemovedCards(); }); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
+    QAction* helpItem = help->addAction(QStringLiteral("Справка"));
+    helpItem->setObjectName(QStringLiteral("N16"));
+    connect(helpItem, &QAction::triggered, this, &MainWindow::ShowHelp);
+    connect(help->addAction(QStringLiteral("О программе")), &QAction::triggered, this, &MainWindow::AboutRequested);
+}
+
+template <class Command> void MainWindow::Guarded(Command&& command)
+{
+    CommandGuard(m_context.services.prompts).Run(std::forward<Command>(command));
+}
+
+QString MainWindow::DictionaryFolder() const
+{
+    return PrepareDictionaryFolder(m_context.paths);
+}
+
+void MainWindow::ChooseDictionaryAtFirstStart()
+{
+    Prompts& prompts = m_context.services.prompts;
+    m_dialogTitle = m_context.texts.LookupMessage(QStringLiteral("form1_message_select_dictionary"));
+    m_dialogFolder = DictionaryFolder();
+    for (;;) {
+        const QString chosen = prompts.OpenFile(m_dialogTitle, m_dialogFolder, QStringLiteral("Dictionaries (*.dat)"));
+        if (!chosen.isEmpty()) {
+            m_dictionaryPath = chosen;
+            m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
+            return;
+        }
+        if (!prompts.Error(m_context.texts.LookupMessage(QStringLiteral("form1_message_dict_notselect")))) {
+            return;
+        }
+    }
+}
+
+void MainWindow::OpenAndShow()
+{
+    const bool opened = CommandGuard(m_context.services.prompts).Run([this] {
+        if (m_dictionaryPath.isEmpty()) {
+            throw AppError(QStringLiteral("No dictionary is chosen. Open one with File > Open dictionary."));
+        }
+        m_browser.SetCurrentRecord(m_context.store.OpenDictionary(m_dictionaryPath));
+        SetDictionaryCaption();
+        m_browser.ShowPosition();
+        m_browser.ShowCard(m_browser.CurrentRecord());
+    });
+    // A file that failed to open leaves the dictionary open before it in place: go on
+    // showing that one.
+    if (!opened && m_context.store.IsOpen()) {
+        m_dictionaryPath = m_context.store.Path();
+        Guarded([this] {
+            m_browser.ShowPosition();
+            m_browser.ShowCard(m_browser.CurrentRecord());
+        });
+    }
+}
+
+void MainWindow::OpenDictionaryCommand()
+{
+    // Without the first start's choice, the dialog opens where the current dictionary lies.
+    const QString folder = m_dialogFolder.isEmpty() && !m_dictionaryPath.isEmpty()
+        ? QFileInfo(m_dictionaryPath).absolutePath()
+        : m_dialogFolder;
+    const QString chosen
+        = m_context.services.prompts.OpenFile(m_dialogTitle, folder, QStringLiteral("Dictionaries (*.dat)"));
+    if (!chosen.isEmpty()) {
+        m_dictionaryPath = chosen;
+        m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
+    }
+    m_word->clear();
+    m_transcription->clear();
+    m_translation->clear();
+    OpenAndShow();
+}
+
+void MainWindow::SetDictionaryCaption()
+{
+    const qsizetype slash = m_dictionaryPath.lastIndexOf(QLatin1Char('/'));
+    setWindowTitle(QLatin1Char('[') + m_dictionaryPath.mid(slash + 1) + QLatin1Char(']')
+        + m_context.texts.LookupMessage(QStringLiteral("form1_message_mode1")));
+}
+
+void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
+{
+    // Each label sizes itself to its text and is centred on the window.
+    for (const auto& [label, text] : { std::pair { m_word, word }, std::pair { m_transcription, transcription },
+             std::pair { m_translation, translation } }) {
+        label->setText(text);
+        label->adjustSize();
+        label->move(kClientWidth / 2 - label->width() / 2, label->y());
+    }
+}
+
+void MainWindow::ShowPositionText(const QString& text)
+{
+    m_position->setText(text);
+}
+
+void MainWindow::ShowHelp()
+{
+    const QString file = m_context.paths.ExeFolder
+        + (m_context.languageName == QLatin1String("russian") ? QStringLiteral("help/help_ru.html")
+                                                              : QStringLiteral("help/help_en.html"));
+    // A missing help file shows nothing.
+    if (QFileInfo::exists(file)) {
+        m_context.services.shell.Open(QUrl::fromLocalFile(file));
+    }
+}
+
+void MainWindow::HideToTray()
+{
+    if (!m_context.tray.IsAvailable()) {
+        return; // an ordinary minimize: the task bar brings the window back
+    }
+    m_context.tray.ShowIcon();
+    hide();
+}
+
+void MainWindow::BringBack()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    m_context.tray.HideIcon();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys page whenever this window is active, before any control takes them.
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (widget != nullptr && widget->window() == this && (key == Qt::Key_Right || key == Qt::Key_Left)) {
+            Guarded([this, key] { key == Qt::Key_Right ? m_browser.NextStep() : m_browser.PreviousStep(); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, &MainWindow::HideToTray);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    m_context.tray.HideIcon();
+    Q_EMIT Closed();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+// The main window: familiarization mode and the home of every command. It shows one card
+// at a time (CardBrowser holds the paging rules), carries the menus, the toolbar, the
+// status bar and the tray icon, and closing it ends the program.
+
+#include "browser/CardBrowser.h"
+
+#include <QMainWindow>
+#include <memory>
+
+struct AppPaths;
+class DictionaryStore;
+class GradientPanel;
+class LanguageTable;
+class MaintenanceCommands;
+class QLabel;
+class QToolButton;
+class SettingsStore;
+class Tray;
+struct Services;
+
+class MainWindow : public QMainWindow, private CardView {
+    Q_OBJECT
+
+public:
+    struct Context {
+        Services& services;
+        const AppPaths& paths;
+        SettingsStore& settings;
+        LanguageTable& texts;
+        DictionaryStore& store;
+        Tray& tray;
+        QString languageName;
+    };
+
+    // Builds the window and runs its creation: settings, language, choosing and opening
+    // the dictionary, the first card.
+    explicit MainWindow(Context context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CardBrowser& Browser() { return m_browser; }
+    MaintenanceCommands& Maintenance() { return *m_maintenance; }
+    GradientPanel* BusyPanel() const { return m_busyPanel; }
+    const QString& DictionaryPath() const { return m_dictionaryPath; }
+
+    // The open command of the File menu: choose a dictionary and open it; cancelling the
+    // dialog reopens the current one.
+    void OpenDictionaryCommand();
+    void ShowHelp();
+    // Leaves the screen for the notification area (an ordinary minimize where there is
+    // none) and comes back.
+    void HideToTray();
+    void BringBack();
+
+Q_SIGNALS:
+    void SettingsRequested();
+    void AboutRequested();
+    void LearningRequested();
+    void Closed(); // closing the main window ends the program
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildToolbar(QWidget* client);
+    void BuildCardArea(QWidget* client);
+    void BuildStatusBar();
+    void BuildMenu();
+    void ChooseDictionaryAtFirstStart();
+    void OpenAndShow();
+    void SetDictionaryCaption();
+    QString DictionaryFolder() const;
+    void ShowCardTexts(const QString& word, const QString& transcription, const QString& translation) override;
+    void ShowPositionText(const QString& text) override;
+    template <class Command> void Guarded(Command&& command);
+
+    Context m_context;
+    CardBrowser m_browser;
+    std::unique_ptr<MaintenanceCommands> m_maintenance;
+    QString m_dictionaryPath;
+    QString m_dialogTitle;
+    QString m_dialogFolder;
+    QLabel* m_word = nullptr;
+    QLabel* m_transcription = nullptr;
+    QLabel* m_translation = nullptr;
+    QLabel* m_position = nullptr;
+    GradientPanel* m_busyPanel = nullptr;
+};

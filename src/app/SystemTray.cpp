@@ -1,0 +1,50 @@
+#include "app/Tray.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+SystemTray::SystemTray(QObject* parent)
+    : Tray(parent)
+    , m_menu(new QMenu)
+    , m_icon(new QSystemTrayIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")), this))
+{
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    connect(m_menu->addAction(QStringLiteral("Открыть")), &QAction::triggered, this, &Tray::OpenRequested);
+    connect(m_menu->addAction(QStringLiteral("Настройки")), &QAction::triggered, this, &Tray::SettingsRequested);
+    m_menu->addSeparator();
+    connect(m_menu->addAction(QStringLiteral("Выход")), &QAction::triggered, this, &Tray::ExitRequested);
+    m_icon->setObjectName(QStringLiteral("RxTrayIcon1"));
+    m_icon->setToolTip(QStringLiteral("Glossmere"));
+    m_icon->setContextMenu(m_menu);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger) {
+            Q_EMIT OpenRequested();
+        }
+    });
+}
+
+SystemTray::~SystemTray()
+{
+    delete m_menu;
+}
+
+bool SystemTray::IsAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool SystemTray::IsShown() const
+{
+    return m_icon->isVisible();
+}
+
+void SystemTray::ShowIcon()
+{
+    m_icon->show();
+}
+
+void SystemTray::HideIcon()
+{
+    m_icon->hide();
+}

@@ -1,0 +1,155 @@
+#include "browser/CardBrowser.h"
+
+#include "app/Prompts.h"
+#include "i18n/LanguageTable.h"
+#include "store/CardTable.h"
+#include "store/Dataset.h"
+#include "store/DictionaryStore.h"
+
+using namespace CardTable;
+
+namespace {
+
+const QString kStatus = QStringLiteral("status");
+const QString kActiveWord = QStringLiteral("active_word");
+
+} // namespace
+
+CardBrowser::CardBrowser(DictionaryStore& store, Prompts& prompts, const LanguageTable& texts, CardView& view)
+    : m_store(store)
+    , m_prompts(prompts)
+    , m_texts(texts)
+    , m_view(view)
+{
+}
+
+int CardBrowser::RecordCount() const
+{
+    // Without an open dictionary there is nothing to page through.
+    return m_store.IsOpen() ? m_store.Browser().RecordCount() : 0;
+}
+
+QString CardBrowser::StatusOf(int record)
+{
+    Dataset& cards = m_store.Browser();
+    cards.MoveTo(record);
+    return cards.Text(kStatus);
+}
+
+void CardBrowser::SetMark(int record, bool marked)
+{
+    Dataset& cards = m_store.Browser();
+    cards.MoveTo(record);
+    cards.Edit();
+    cards.SetFlag(kActiveWord, marked);
+    cards.Post();
+}
+
+void CardBrowser::MarkAsCurrent(int record, bool keepIgnored)
+{
+    Dataset& cards = m_store.Browser();
+    cards.MoveTo(record);
+    const QString status = cards.Text(kStatus);
+    cards.Edit();
+    cards.SetFlag(kActiveWord, true);
+    if (status != StatusValue::kLearned && !(keepIgnored && status == StatusValue::kIgnore)) {
+        cards.SetText(kStatus, StatusValue::kLearning);
+    }
+    cards.Post();
+}
+
+void CardBrowser::ShowCard(int record)
+{
+    if (record <= 0 || !m_store.IsOpen()) {
+        return;
+    }
+    Dataset& cards = m_store.Browser();
+    cards.MoveTo(record);
+    const QString transcription = cards.IsNull(QStringLiteral("transcription"))
+        ? QString()
+        : QLatin1Char('[') + cards.Text(QStringLiteral("transcription")) + QLatin1Char(']');
+    m_view.ShowCardTexts(
+        cards.Text(QStringLiteral("header")), transcription, cards.Text(QStringLiteral("translation")));
+}
+
+void CardBrowser::ShowPosition()
+{
+    m_view.ShowPositionText(QStringLiteral("%1/%2").arg(m_currentRecord).arg(RecordCount()));
+}
+
+void CardBrowser::NextStep()
+{
+    const int count = RecordCount();
+    if (count <= 0) {
+        return;
+    }
+    const int old = m_currentRecord;
+    int found = 0;
+    for (int r = old + 1; r <= count; ++r) {
+        if (StatusOf(r) != StatusValue::kIgnore) {
+            found = r;
+            break;
+        }
+    }
+    if (found > 0) {
+        SetMark(old, false);
+        MarkAsCurrent(found, false);
+        m_currentRecord = found;
+        ShowCard(found);
+    } else if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info1")))) {
+        // Going on from the first card shows it even when it was removed.
+        m_currentRecord = 1;
+        SetMark(old, false);
+        MarkAsCurrent(1, true);
+        ShowCard(1);
+    }
+    ShowPosition();
+}
+
+void CardBrowser::PreviousStep()
+{
+    const int count = RecordCount();
+    if (count <= 0) {
+        return;
+    }
+    const int old = m_currentRecord;
+    if (old == 1) {
+        if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info2")))) {
+            m_currentRecord = count;
+            SetMark(old, false);
+            MarkAsCurrent(count, true);
+            ShowCard(count);
+        }
+        ShowPosition();
+        return;
+    }
+    // With only removed cards before it, the browser stays on the current card.
+    int taken = old;
+    for (int r = old - 1; r >= 1; --r) {
+        if (StatusOf(r) != StatusValue::kIgnore) {
+            taken = r;
+            break;
+        }
+    }
+    SetMark(old, false);
+    MarkAsCurrent(taken, false);
+    m_currentRecord = taken;
+    ShowCard(taken);
+    ShowPosition();
+}
+
+void CardBrowser::RemoveFromLearning()
+{
+    if (RecordCount() <= 0) {
+        return;
+    }
+    if (!m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_delete")))) {
+        return;
+    }
+    Dataset& cards = m_store.Browser();
+    cards.MoveTo(m_currentRecord);
+    cards.Edit();
+    cards.SetText(kStatus, StatusValue::kIgnore);
+    cards.Post();
+    NextStep();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// Familiarization mode: paging through the open dictionary's cards in header order. The
+// browser stands on one record (CurrentRecord) and keeps exactly that card marked
+// active in the file, so the next opening starts there. A card the browser moves to
+// enters learning (unless it is learned); removed cards are skipped when paging. The
+// rules live here, without a window: the main window shows what CardView is told.
+
+#include <QString>
+
+class Dataset;
+class DictionaryStore;
+class LanguageTable;
+class Prompts;
+
+// What the browser shows: the card's texts and the position text.
+class CardView {
+public:
+    virtual ~CardView() = default;
+    virtual void ShowCardTexts(const QString& word, const QString& transcription, const QString& translation) = 0;
+    virtual void ShowPositionText(const QString& text) = 0;
+};
+
+class CardBrowser {
+public:
+    CardBrowser(DictionaryStore& store, Prompts& prompts, const LanguageTable& texts, CardView& view);
+
+    int CurrentRecord() const { return m_currentRecord; }
+    void SetCurrentRecord(int record) { m_currentRecord = record; }
+
+    // Shows the card of a record number; nothing for 0 or less.
+    void ShowCard(int record);
+    // "record/count" in the status bar.
+    void ShowPosition();
+
+    // The next card that is not removed, or the question whether to go on from the first.
+    void NextStep();
+    // The previous card that is not removed, or on record 1 the question whether to go on
+    // from the last.
+    void PreviousStep();
+    // After the user's Yes: the current card is removed from learning, then the next step.
+    void RemoveFromLearning();
+
+private:
+    int RecordCount() const;
+    QString StatusOf(int record);
+    void SetMark(int record, bool marked);
+    // Marks the record and, in the same edit, makes it a learning card unless it is learned
+    // (or, when keepIgnored is set, removed).
+    void MarkAsCurrent(int record, bool keepIgnored);
+
+    DictionaryStore& m_store;
+    Prompts& m_prompts;
+    const LanguageTable& m_texts;
+    CardView& m_view;
+    int m_currentRecord = 0;
+};

@@ -1,0 +1,223 @@
+#include "app/GlossmereApp.h"
+#include "app/GradientPanel.h"
+#include "app/MainWindow.h"
+#include "store/DictionaryInfoWindow.h"
+#include "store/MaintenanceCommands.h"
+#include "store/StatisticsWindow.h"
+#include "support/TestProgram.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QtTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    struct Running {
+        TestProgram program;
+        QString dictionary;
+        std::unique_ptr<GlossmereApp> app;
+        QStringList modal;
+
+        explicit Running(const QString& pattern, const QByteArray& language = "russian")
+        {
+            dictionary = program.MakeDictionary("cards.dat", pattern);
+            program.WriteSettings("[Main]\nLanguage=" + language + "\nDict=" + dictionary.toUtf8() + "\n");
+            app = std::make_unique<GlossmereApp>(program.paths, program.services, program.tray);
+            app->SetModalRunner([this](QDialog& dialog) { modal.append(dialog.objectName()); });
+            app->Start();
+        }
+        MainWindow* Main() const { return app->Main(); }
+        QString Position() const { return Main()->findChild<QLabel*>("StatusPanel0")->text(); }
+        QString Word() const { return Main()->findChild<QLabel*>("Label_word")->text(); }
+        QString Message(const char* key) const { return app->Texts().LookupMessage(QString::fromLatin1(key)); }
+        QAction* ServiceItem(int index) const { return Main()->menuBar()->actions()[1]->menu()->actions()[index]; }
+    };
+
+private Q_SLOTS:
+    void windowLayout()
+    {
+        Running r("L*..");
+        MainWindow* main = r.Main();
+        QCOMPARE(main->centralWidget()->width(), 447);
+        QCOMPARE(main->centralWidget()->height() + main->statusBar()->height(), 220);
+        QVERIFY(main->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
+        auto* word = main->findChild<QLabel*>("Label_word");
+        QCOMPARE(word->y(), 60);
+        QCOMPARE(word->x(), 447 / 2 - word->width() / 2);
+        QCOMPARE(main->findChild<QLabel*>("label_transcription")->y(), 100);
+        QCOMPARE(main->findChild<QLabel*>("label_translation")->text(), QString("t1"));
+        QVERIFY(main->BusyPanel()->isHidden());
+        // The three picture buttons take their hints from the language file.
+        QCOMPARE(
+            main->findChild<QToolButton*>("LMDSpeedButton2")->toolTip(), r.Message("form1_message_button_next_hint"));
+        QVERIFY(main->findChild<QToolButton*>("LMDSpeedButton2")->text().isEmpty());
+    }
+
+    void arrowKeysAndToolbarPage()
+    {
+        Running r("L*.I.");
+        MainWindow* main = r.Main();
+        main->show();
+        QApplication::setActiveWindow(main);
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main->findChild<QToolButton*>("LMDSpeedButton3"), Qt::Key_Right);
+        QCOMPARE(r.Position(), QString("2/4"));
+        QTest::keyClick(main, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(r.Position(), QString("4/4"));
+        QTest::keyClick(main, Qt::Key_Left);
+        QCOMPARE(r.Position(), QString("2/4"));
+        QTest::mouseClick(main->findChild<QToolButton*>("LMDSpeedButton2"), Qt::LeftButton);
+        QCOMPARE(r.Word(), QString("w04"));
+        QTest::mouseClick(main->findChild<QToolButton*>("LMDSpeedButton4"), Qt::LeftButton);
+        QCOMPARE(r.Position(), QString("2/4"));
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("LL*IL"));
+        VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void removeButtonAsksFirst()
+    {
+        Running r("L*..");
+        r.program.prompts.ExpectConfirm(true);
+        QTest::mouseClick(r.Main()->findChild<QToolButton*>("LMDSpeedButton1"), Qt::LeftButton);
+        QCOMPARE(r.program.prompts.ShownPrompts()[0].text, r.Message("form1_message_delete"));
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("IL*."));
+        VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void statisticsFigures()
+    {
+        Running r("L*DDI...");
+        r.ServiceItem(3)->trigger();
+        QCOMPARE(r.modal, QStringList { "Form2" });
+        StatisticsWindow* statistics = r.app->Statistics();
+        QCOMPARE(statistics->Figure(0), QString("7"));
+        QCOMPARE(statistics->Figure(1), QString("3"));
+        QCOMPARE(statistics->Figure(2), QString("2"));
+        QCOMPARE(statistics->Figure(3), QString("1"));
+        // The walk leaves the position alone.
+        QCOMPARE(r.Position(), QString("1/7"));
+    }
+
+    void resetAskedAndAnsweredNo()
+    {
+        Running r(".L*DI");
+        r.program.prompts.ExpectConfirm(false);
+        r.ServiceItem(4)->trigger();
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".L*DI"));
+        VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void resetLeavesOneLearningCard()
+    {
+        Running r(".DL*I");
+        r.program.prompts.ExpectConfirm(true).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.program.prompts.ShownPrompts()[0].text, r.Message("form1_message_statistics_clear_question"));
+        QCOMPARE(r.program.prompts.ShownPrompts()[1].text, r.Message("form1_message_statistics_clear_ok"));
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("L*..."));
+        QCOMPARE(r.Position(), QString("1/4"));
+        QCOMPARE(r.Word(), QString("w01"));
+        QVERIFY(r.Main()->BusyPanel()->isHidden());
+        QVERIFY(r.program.events.Processed() > 0);
+    }
+
+    void returnRemovedCards()
+    {
+        Running r("IL*ID");
+        r.program.prompts.ExpectInformation();
+        r.ServiceItem(5)->trigger();
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.program.prompts.LastText(), r.Message("form1_message_ignore_clear_ok"));
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".L*.D"));
+        QCOMPARE(r.Position(), QString("2/4"));
+        // Removing a card after the reload removes the card shown.
+        r.program.prompts.ExpectConfirm(true);
+        r.Main()->Browser().RemoveFromLearning();
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".IL*D"));
+    }
+
+    void dictionaryInformation()
+    {
+        Running r("L*", "english");
+        QFile info(r.program.paths.ExeFolder + "Dicts/cards.inf");
+        QVERIFY(info.open(QIODevice::WriteOnly));
+        info.write("[russian]\nInfo=Русский текст\n[english]\nInfo=English text\n");
+        info.close();
+        r.ServiceItem(2)->trigger();
+        QCOMPARE(r.modal, QStringList { "Form3" });
+        QCOMPARE(r.app->Information()->Info(), QString("English text"));
+        QCOMPARE(InformationFilePath("/a.b/c/english.dat"), QString("/a.b/c/english.inf"));
+        QCOMPARE(InformationFilePath("/a.b/dict"), QString("/a.b/dict.inf"));
+    }
+
+    void cancellingTheOpenDialogReopensTheSameDictionary()
+    {
+        Running r("L...");
+        r.Main()->Browser().NextStep();
+        r.program.prompts.ExpectOpenFile("");
+        r.Main()->OpenDictionaryCommand();
+        QCOMPARE(r.Position(), QString("2/4"));
+        QCOMPARE(r.Word(), QString("w02"));
+        // The dialog opens where the current dictionary lies.
+        QCOMPARE(r.program.prompts.ShownPrompts()[0].folder, r.program.paths.ExeFolder + "Dicts");
+
+        const QString other = r.program.MakeDictionary("other.dat", "..L*");
+        r.program.prompts.ExpectOpenFile(other);
+        r.Main()->OpenDictionaryCommand();
+        QCOMPARE(r.Position(), QString("3/3"));
+        QCOMPARE(r.program.Setting("Main", "Dict"), other);
+        QVERIFY(r.Main()->windowTitle().startsWith("[other.dat]"));
+        VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void helpOpensTheLanguagesPage()
+    {
+        Running r("L*");
+        r.Main()->ShowHelp();
+        QVERIFY(r.program.shell.Opened().isEmpty()); // no help file: nothing is shown
+        QFile page(r.program.paths.ExeFolder + "help/help_ru.html");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        r.Main()->ShowHelp();
+        QCOMPARE(r.program.shell.Opened(), QList<QUrl> { QUrl::fromLocalFile(page.fileName()) });
+    }
+
+    void minimizingHidesToTheTray()
+    {
+        Running r("L*");
+        MainWindow* main = r.Main();
+        main->show();
+        main->showMinimized();
+        QTRY_VERIFY(r.program.tray.IsShown());
+        QTRY_VERIFY(!main->isVisible());
+        r.program.tray.DoubleClick();
+        QVERIFY(main->isVisible());
+        QVERIFY(!r.program.tray.IsShown());
+    }
+
+    void withoutTrayMinimizingIsOrdinary()
+    {
+        TestProgram program;
+        FakeTray noTray(false);
+        const QString dictionary = program.MakeDictionary("cards.dat", "L*");
+        program.WriteSettings("[Main]\nLanguage=russian\nDict=" + dictionary.toUtf8() + "\n");
+        GlossmereApp app(program.paths, program.services, noTray);
+        app.Start();
+        app.Main()->show();
+        app.Main()->HideToTray();
+        QVERIFY(app.Main()->isVisible());
+        QVERIFY(!noTray.IsShown());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"
