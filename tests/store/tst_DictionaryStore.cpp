@@ -1,0 +1,410 @@
+#include "support/DictionaryBuilder.h"
+#include "support/DictionaryProbe.h"
+#include "support/FakeSeams.h"
+#include "support/TempFolder.h"
+
+#include "app/AppError.h"
+#include "store/DictionaryFile.h"
+#include "store/DictionaryStore.h"
+#include "store/SqliteConnection.h"
+
+#include <QtTest>
+#include <thread>
+
+using namespace CardTable;
+
+namespace {
+
+const QString kStatus = QStringLiteral("status");
+const QString kActive = QStringLiteral("active_word");
+const QString kHeader = QStringLiteral("header");
+
+// The headers of a dataset's records in record order.
+QStringList Headers(Dataset& dataset)
+{
+    QStringList headers;
+    for (int record = 1; record <= dataset.RecordCount(); ++record) {
+        dataset.MoveTo(record);
+        headers << dataset.Text(kHeader);
+    }
+    return headers;
+}
+
+} // namespace
+
+class TestDictionaryStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Opening: the mark and its repair.
+    void emptyDictionaryOpensWithoutCurrentCardAndUnchanged()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder().Write(folder.File("empty.dat"));
+        const QByteArray before = DictionaryProbe::Bytes(path);
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 0);
+        QVERIFY(store.IsOpen());
+        QCOMPARE(store.Browser().RecordCount(), 0);
+        QCOMPARE(store.Browser().Record(), 0);
+        QVERIFY_THROWS_EXCEPTION(AppError, store.Browser().Text(kHeader));
+        QCOMPARE(events.Processed(), 2);
+        QCOMPARE(DictionaryProbe::Bytes(path), before);
+    }
+
+    void unmarkedDictionaryMarksFirstCardInOrder_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("new becomes learning") << ""
+                                              << "learning";
+        QTest::newRow("learning stays") << "learning"
+                                        << "learning";
+        QTest::newRow("learned stays") << "learned"
+                                       << "learned";
+        QTest::newRow("removed stays") << "ignore"
+                                       << "ignore";
+    }
+    void unmarkedDictionaryMarksFirstCardInOrder()
+    {
+        QFETCH(QString, status);
+        QFETCH(QString, expected);
+        TempFolder folder;
+        // Id 2 comes first in header order.
+        const QString path
+            = DictionaryBuilder().Card("pear").Card("Apple").Status(status).Card("quince").Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        QCOMPARE(DictionaryProbe::Column(path, kActive), QStringList({ "0", "1", "0" }));
+        QCOMPARE(DictionaryProbe::Text(path, 2, kStatus), expected);
+        QCOMPARE(DictionaryProbe::Column(path, kStatus).at(0), QString());
+        store.Browser().MoveTo(1);
+        QVERIFY(store.Browser().Flag(kActive));
+        QCOMPARE(store.Browser().Text(kStatus), expected);
+    }
+
+    void markedCardIsFoundAndFurtherMarksKept()
+    {
+        TempFolder folder;
+        // In header order: alpha(3) beta(1) gamma(4) delta... marks on gamma and beta.
+        const QString path
+            = DictionaryBuilder().Card("beta").Marked().Card("delta").Card("alpha").Card("gamma").Marked().Write(
+                folder.File("d.dat"));
+        const QByteArray before = DictionaryProbe::Bytes(path);
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 2);
+        QCOMPARE(DictionaryProbe::Column(path, kActive), QStringList({ "1", "0", "0", "1" }));
+        QCOMPARE(DictionaryProbe::Bytes(path), before);
+    }
+
+    // Reading.
+    void readsByNameAndPositionWithNullsAsEmptyOrZero()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("word", "слово")
+                                 .Marked()
+                                 .Set(Transcription, std::monostate())
+                                 .Set(PartOfSpeech, QStringLiteral("noun"))
+                                 .Set(ViborPerevodaTrue, qint64(3))
+                                 .Set(VspomnitTrue, std::monostate())
+                                 .Set(PerevodTrue, qint64(5))
+                                 .Set(ParaTrue, qint64(-2))
+                                 .Card("year", "год")
+                                 .Set(Transcription, QStringLiteral(""))
+                                 .Set(ParaTrue, qint64(1) << 40)
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        Dataset& cards = store.Browser();
+        cards.MoveTo(1);
+        QCOMPARE(cards.TextAt(Header), QString("word"));
+        QCOMPARE(cards.TextAt(Translation), QString("слово"));
+        QCOMPARE(cards.TextAt(PartOfSpeech), QString("noun"));
+        QCOMPARE(cards.IntegerAt(ViborPerevodaTrue), 3);
+        QCOMPARE(cards.IntegerAt(VspomnitTrue), 0);
+        QCOMPARE(cards.IntegerAt(PerevodTrue), 5);
+        QCOMPARE(cards.IntegerAt(ParaTrue), -2);
+        QVERIFY(cards.IsNull("transcription"));
+        QCOMPARE(cards.Text("transcription"), QString());
+        QVERIFY(cards.IsNull("vspomnit_true"));
+        QCOMPARE(cards.Integer("vspomnit_true"), 0);
+        cards.MoveTo(2);
+        QVERIFY(!cards.IsNull("transcription"));
+        QCOMPARE(cards.Integer("para_true"), qint64(1) << 40);
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.Text("no_such_column"));
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.TextAt(16));
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.MoveTo(0));
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.MoveTo(3));
+        QCOMPARE(cards.Record(), 2);
+    }
+
+    // Editing.
+    void postWritesAtOnceAndOnlyTheChangedColumns()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("a")
+                                 .Marked()
+                                 .Status("learning")
+                                 .Card("b")
+                                 .Status("learning")
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        store.OpenLearningBlock(8);
+        QCOMPARE(store.Learning().RecordCount(), 2);
+
+        // The learning window raises a counter; the file has it as soon as Post returns.
+        Dataset& block = store.Learning();
+        block.MoveTo(2);
+        block.Edit();
+        block.SetInteger("para_true", block.Integer("para_true") + 1);
+        block.Post();
+        QCOMPARE(DictionaryProbe::Integer(path, 2, "para_true"), 1);
+        QCOMPARE(block.Integer("para_true"), 1);
+
+        // The browser's older copy of the row must not put the counter back when it posts.
+        Dataset& browser = store.Browser();
+        browser.MoveTo(2);
+        QCOMPARE(browser.Integer("para_true"), 0);
+        browser.Edit();
+        browser.SetFlag(kActive, true);
+        browser.SetText(kStatus, "learned");
+        browser.Post();
+        QCOMPARE(DictionaryProbe::Integer(path, 2, "para_true"), 1);
+        QCOMPARE(DictionaryProbe::Text(path, 2, kStatus), QString("learned"));
+        QCOMPARE(DictionaryProbe::Integer(path, 2, kActive), 1);
+
+        store.ReloadBrowserDataset();
+        browser.MoveTo(2);
+        QCOMPARE(browser.Integer("para_true"), 1);
+    }
+
+    void editsNeedEditAndMovingAwayDropsThem()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder().Card("a").Marked().Card("b").Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        Dataset& cards = store.Browser();
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.SetText(kStatus, "learned"));
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.Post());
+        cards.Edit();
+        cards.SetText(kStatus, "learned");
+        cards.MoveTo(2);
+        QVERIFY(!cards.IsEditing());
+        QVERIFY_THROWS_EXCEPTION(AppError, cards.Post());
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "", "" }));
+    }
+
+    void postWaitsForAnotherProgramsLock()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder().Card("a").Marked().Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        auto other = DictionaryFile::Open(path);
+        other->Execute("BEGIN EXCLUSIVE");
+        std::thread release([&other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            other->Execute("COMMIT");
+        });
+        Dataset& cards = store.Browser();
+        cards.Edit();
+        cards.SetText(kStatus, "learned");
+        QElapsedTimer timer;
+        timer.start();
+        cards.Post();
+        release.join();
+        QVERIFY(timer.elapsed() >= 250);
+        QCOMPARE(DictionaryProbe::Text(path, 1, kStatus), QString("learned"));
+    }
+
+    // The learning block.
+    void learningBlockTakesFirstLearningCardsInOrder_data()
+    {
+        QTest::addColumn<int>("learningCards");
+        QTest::addColumn<int>("maxBlockSize");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("twelve, block of eight") << 12 << 8 << 8;
+        QTest::newRow("fewer than the block") << 2 << 8 << 2;
+        QTest::newRow("none") << 0 << 8 << 0;
+        QTest::newRow("block of zero") << 5 << 0 << 0;
+    }
+    void learningBlockTakesFirstLearningCardsInOrder()
+    {
+        QFETCH(int, learningCards);
+        QFETCH(int, maxBlockSize);
+        QFETCH(int, expected);
+        TempFolder folder;
+        DictionaryBuilder builder;
+        builder.Card("aaa").Marked().Status("learned").Card("AAB").Status("ignore").Card("aac");
+        QStringList learning;
+        // Written in reverse so that id order is not header order.
+        for (int i = learningCards; i >= 1; --i) {
+            const QString header = QStringLiteral("%1card%2").arg(i % 2 ? "" : "B").arg(i, 2, 10, QLatin1Char('0'));
+            builder.Card(header).Status("learning");
+            learning << header;
+        }
+        const QString path = builder.Write(folder.File("d.dat"));
+        std::sort(learning.begin(), learning.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        store.OpenLearningBlock(maxBlockSize);
+        QCOMPARE(store.Learning().RecordCount(), expected);
+        QCOMPARE(Headers(store.Learning()), learning.mid(0, expected));
+    }
+
+    // Bulk statements.
+    void resetLeavesOneLearningCardTheFirstAndSparesEmptyHeaders()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("zebra")
+                                 .Status("learned")
+                                 .Set(ParaTrue, qint64(4))
+                                 .Set(MozaikaTrue, qint64(2))
+                                 .Card("Mango")
+                                 .Status("learning")
+                                 .Marked()
+                                 .Set(ViborPerevodaTrue, qint64(1))
+                                 .Card("")
+                                 .Status("ignore")
+                                 .Set(PerevodTrue, qint64(7))
+                                 .Card("apple")
+                                 .Status("ignore")
+                                 .Set(AssociaciyaTrue, qint64(3))
+                                 .Set(VspomnitTrue, std::monostate())
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 3);
+        store.ResetStatistics();
+        // The card with an empty header sorts first, so the first card in order is that one;
+        // its status and counters stay but it becomes the marked card in learning.
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "", "", "learning", "" }));
+        QCOMPARE(DictionaryProbe::Column(path, kActive), QStringList({ "0", "0", "1", "0" }));
+        for (const char* counter : { "associaciya_true", "mozaika_true", "vibor_perevoda_true", "vspomnit_true",
+                 "perevod_true", "para_true" }) {
+            const QStringList values = DictionaryProbe::Column(path, counter);
+            QCOMPARE(values.at(0), QString("0"));
+            QCOMPARE(values.at(1), QString("0"));
+            QCOMPARE(values.at(3), QString("0"));
+        }
+        QCOMPARE(DictionaryProbe::Integer(path, 3, "perevod_true"), 7);
+        store.ReloadBrowserDataset();
+        QCOMPARE(store.OpenDictionary(path), 1);
+    }
+
+    void resetMarksFirstCardInOrderAndReopensThere()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("pear")
+                                 .Status("learned")
+                                 .Card("Apricot")
+                                 .Status("ignore")
+                                 .Card("banana")
+                                 .Marked()
+                                 .Status("learning")
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 2);
+        store.ResetStatistics();
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "", "learning", "" }));
+        QCOMPARE(DictionaryProbe::Column(path, kActive), QStringList({ "0", "1", "0" }));
+        QCOMPARE(store.OpenDictionary(path), 1);
+    }
+
+    void resetIsAllOrNothing()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("a")
+                                 .Marked()
+                                 .Status("learned")
+                                 .Set(ParaTrue, qint64(2))
+                                 .Card("b")
+                                 .Status("ignore")
+                                 .Write(folder.File("d.dat"));
+        // A file that refuses the last of the eight updates.
+        DictionaryProbe::Execute(
+            path, "CREATE TRIGGER refuse BEFORE UPDATE OF para_true ON tab BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        const QStringList statuses = DictionaryProbe::Column(path, kStatus);
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        try {
+            store.ResetStatistics();
+            QFAIL("the reset went through a refusing file");
+        } catch (const AppError& error) {
+            QVERIFY2(error.Message().contains(path), qPrintable(error.Message()));
+            QVERIFY2(error.Message().contains("refused"), qPrintable(error.Message()));
+        }
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), statuses);
+        QCOMPARE(DictionaryProbe::Integer(path, 1, "para_true"), 2);
+        // The connection is usable afterwards: no transaction was left open.
+        store.ReturnRemovedCards();
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "learned", "" }));
+    }
+
+    void returnRemovedCardsKeepsCountersAndOtherStatuses()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("a")
+                                 .Marked()
+                                 .Status("ignore")
+                                 .Set(ParaTrue, qint64(3))
+                                 .Card("b")
+                                 .Status("learned")
+                                 .Card("c")
+                                 .Status("learning")
+                                 .Card("")
+                                 .Status("ignore")
+                                 .Card("e")
+                                 .Status("IGNORE")
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        store.ReturnRemovedCards();
+        QCOMPARE(
+            DictionaryProbe::Column(path, kStatus), QStringList({ "", "learned", "learning", "ignore", "IGNORE" }));
+        QCOMPARE(DictionaryProbe::Integer(path, 1, "para_true"), 3);
+        QCOMPARE(DictionaryProbe::Integer(path, 1, kActive), 1);
+        // The browser is a snapshot until it is reloaded.
+        store.Browser().MoveTo(2);
+        QCOMPARE(store.Browser().Text(kStatus), QString("ignore"));
+        store.ReloadBrowserDataset();
+        store.Browser().MoveTo(2);
+        QCOMPARE(store.Browser().Text(kStatus), QString());
+    }
+
+    void commandsWithoutDictionaryFailClearly()
+    {
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QVERIFY(!store.IsOpen());
+        QCOMPARE(store.Path(), QString());
+        QVERIFY_THROWS_EXCEPTION(AppError, store.ReloadBrowserDataset());
+        QVERIFY_THROWS_EXCEPTION(AppError, store.OpenLearningBlock(8));
+        QVERIFY_THROWS_EXCEPTION(AppError, store.ResetStatistics());
+        QVERIFY_THROWS_EXCEPTION(AppError, store.ReturnRemovedCards());
+        QCOMPARE(store.Browser().RecordCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDictionaryStore)
+#include "tst_DictionaryStore.moc"
