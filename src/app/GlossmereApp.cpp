@@ -1,11 +1,14 @@
 #include "app/GlossmereApp.h"
 
+#include "app/AppError.h"
 #include "app/MainWindow.h"
+#include "app/Prompts.h"
 #include "app/Services.h"
 #include "app/StartupSettings.h"
 #include "app/Tray.h"
 #include "learning/LearningWindow.h"
 #include "settings/SettingsDialog.h"
+#include "store/DictionaryCipher.h"
 #include "store/DictionaryInfoWindow.h"
 #include "store/MaintenanceCommands.h"
 #include "store/StatisticsWindow.h"
@@ -83,6 +86,14 @@ void GlossmereApp::ConnectCommands()
 
 int GlossmereApp::Run()
 {
+    // Without an encrypting engine every dictionary would read as damaged and new ones
+    // would be written in clear: stop at once, saying why.
+    try {
+        DictionaryCipher::CheckEngine();
+    } catch (const AppError& error) {
+        m_services.prompts.Error(error.Message());
+        return 1;
+    }
     QApplication::setQuitOnLastWindowClosed(false);
     Start();
     m_main->show();

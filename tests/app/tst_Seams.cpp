@@ -1,0 +1,98 @@
+#include "app/CommandGuard.h"
+#include "app/QtPrompts.h"
+#include "app/Random.h"
+#include "support/FakeSeams.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <set>
+
+namespace {
+
+// Waits for the real message box to appear, then answers it as a user would.
+void AnswerBox(std::function<void(QMessageBox*)> answer)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(box);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestSeams : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void guardShowsTheErrorAndStopsTheCommand()
+    {
+        ScriptedPrompts prompts;
+        prompts.ExpectError().ExpectError().ExpectError();
+        const CommandGuard guard(prompts);
+        bool rest = false;
+        QVERIFY(!guard.Run([&] {
+            throw AppError("Cannot open /tmp/x.dat: file is not a database");
+            rest = true;
+        }));
+        QVERIFY(!rest);
+        QVERIFY(!guard.Run([] { throw std::runtime_error("disk full"); }));
+        QVERIFY(!guard.Run([] { throw 42; }));
+        QVERIFY(guard.Run([&] { rest = true; }));
+        QVERIFY(rest);
+        QCOMPARE(prompts.ShownPrompts()[0].text, QString("Cannot open /tmp/x.dat: file is not a database"));
+        QCOMPARE(prompts.ShownPrompts()[1].text, QString("disk full"));
+        QVERIFY(!prompts.ShownPrompts()[2].text.isEmpty());
+        VERIFY_PROMPTS(prompts);
+    }
+
+    void randomDrawsStayInRangeAndFollowTheSeed()
+    {
+        FakeClock clock;
+        Random random(clock);
+        std::set<int> seen;
+        for (int i = 0; i < 400; ++i) {
+            const int value = random.Below(4);
+            QVERIFY(value >= 0 && value < 4);
+            seen.insert(value);
+        }
+        QCOMPARE(seen.size(), size_t(4));
+        QCOMPARE(random.Below(0), 0);
+        QCOMPARE(random.Below(-3), 0);
+
+        clock.SetMonotonic(5000);
+        random.Reseed();
+        const int first = random.Below(1000000);
+        random.Reseed();
+        QCOMPARE(random.Below(1000000), first);
+    }
+
+    void realBoxesReportTheButtonPressed()
+    {
+        QtPrompts prompts;
+        AnswerBox([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+        QVERIFY(prompts.Confirm("Remove the card?"));
+        AnswerBox([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        QVERIFY(!prompts.Confirm("Remove the card?"));
+        AnswerBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        QVERIFY(prompts.Error("No dictionary was chosen"));
+        // Escape and the close box are not OK.
+        AnswerBox([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QVERIFY(!prompts.Error("No dictionary was chosen"));
+        AnswerBox([](QMessageBox* box) { box->close(); });
+        QVERIFY(!prompts.Information("Done"));
+    }
+};
+
+QTEST_MAIN(TestSeams)
+#include "tst_Seams.moc"

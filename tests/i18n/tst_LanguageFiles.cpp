@@ -1,0 +1,115 @@
+#include "app/GlossmereApp.h"
+#include "app/IniFile.h"
+#include "app/MainWindow.h"
+#include "i18n/ComponentText.h"
+#include "i18n/LanguageEntry.h"
+#include "learning/LearningWindow.h"
+#include "settings/SettingsDialog.h"
+#include "store/DictionaryInfoWindow.h"
+#include "store/StatisticsWindow.h"
+#include "support/TestProgram.h"
+#include "windows/AboutWindow.h"
+#include "windows/SubscriptionPrompt.h"
+
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+
+QStringList Range(const QString& prefix, int first, int last)
+{
+    QStringList keys;
+    for (int i = first; i <= last; ++i) {
+        keys.append(prefix + QString::number(i));
+    }
+    return keys;
+}
+
+// Every key each window's section must carry: the components a language addresses and
+// the messages the program looks up.
+QMap<QString, QStringList> RequiredKeys()
+{
+    QMap<QString, QStringList> keys;
+    keys["Form1"] = Range("LMDSpeedButton", 1, 4)
+        + QStringList { "XPPanel1", "MainMenu1[0]", "MainMenu1[0][0]", "MainMenu1[0][1]", "MainMenu1[0][2]",
+              "MainMenu1[1]", "MainMenu1[1][0]", "MainMenu1[1][1]", "MainMenu1[1][2]", "MainMenu1[1][3]",
+              "MainMenu1[1][4]", "MainMenu1[1][5]", "MainMenu1[2]", "MainMenu1[2][0]", "MainMenu1[2][1]",
+              "message_select_dictionary", "message_dict_notselect", "message_mode1", "message_learning_info1",
+              "message_learning_info2", "message_delete", "message_statistics_clear_question",
+              "message_statistics_clear_ok", "message_ignore_clear_ok", "message_learning_words_notfound",
+              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint" };
+    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8);
+    keys["Form3"] = QStringList { "Form3" };
+    keys["Form4"] = QStringList { "Label_vspomnit", "Label_otvet", "XPPanel1", "message_exercise_statistic",
+        "message_full_statistic", "message_learning_is_finished", "message_vibor_perevoda",
+        "message_vibor_perevoda_info", "message_para", "message_para_info", "message_vspomnit", "message_vspomnit_info",
+        "message_perevod", "message_perevod_info" };
+    keys["Form5"]
+        = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2", "message_error1" }
+        + Range("Label", 1, 7) + Range("XPCheckBox", 1, 7);
+    keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
+    keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
+    return keys;
+}
+
+bool MenuItemExists(QWidget* window, const QString& line)
+{
+    const auto target = ParseMenuEntry(line);
+    auto* bar = window->findChild<QMenuBar*>("MainMenu1");
+    if (!target || bar == nullptr || target->Top >= bar->actions().size()) {
+        return false;
+    }
+    if (target->IsTopLevel) {
+        return true;
+    }
+    QMenu* menu = bar->actions()[target->Top]->menu();
+    return menu != nullptr && target->Item < menu->actions().size();
+}
+
+} // namespace
+
+class TestLanguageFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyKeyIsThereAndNamesSomethingReal_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("russian") << "rus.lng";
+        QTest::newRow("english") << "eng.lng";
+    }
+    void everyKeyIsThereAndNamesSomethingReal()
+    {
+        QFETCH(QString, file);
+        TestProgram program;
+        program.prompts.ExpectOpenFile(program.MakeDictionary("a.dat", "L*"));
+        GlossmereApp app(program.paths, program.services, program.tray);
+        app.Start();
+        const QMap<QString, QWidget*> windows { { "Form1", app.Main() }, { "Form2", app.Statistics() },
+            { "Form3", app.Information() }, { "Form4", app.Learning() }, { "Form5", app.SettingsWindow() },
+            { "Form7", app.About() }, { "Form15", app.Subscription() } };
+
+        const IniFile language(qEnvironmentVariable("GLOSSMERE_SOURCE_DIR") + "/data/Language/" + file);
+        const QMap<QString, QStringList> required = RequiredKeys();
+        for (auto section = required.begin(); section != required.end(); ++section) {
+            QStringList present;
+            QWidget* window = windows.value(section.key());
+            for (const QString& line : language.ReadSection(section.key())) {
+                const LanguageEntry entry = LanguageEntry::Parse(line);
+                present.append(entry.Key);
+                const bool real = entry.Kind == "message" || entry.Key == section.key()
+                    || (entry.Kind == "MainMenu" && MenuItemExists(window, line))
+                    || (entry.Key == "glWizardHeader2" && ComponentText::Find(window, "glWizardHeader1"))
+                    || ComponentText::Find(window, entry.Key) != nullptr;
+                QVERIFY2(real, qPrintable(section.key() + ": " + entry.Key + " names nothing"));
+                QVERIFY2(section.value().contains(entry.Key), qPrintable(section.key() + ": unknown " + entry.Key));
+            }
+            for (const QString& key : section.value()) {
+                QVERIFY2(present.contains(key), qPrintable(section.key() + " lacks " + key));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguageFiles)
+#include "tst_LanguageFiles.moc"
