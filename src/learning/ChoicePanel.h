@@ -1,0 +1,33 @@
+#pragma once
+
+#include "learning/LearningPanel.h"
+
+#include <array>
+
+// Panel2, the choice-of-translation exercise: the asked word at the top (TntLabel1), a
+// line under it, and up to eight translations of the block's cards below
+// (label_translation2_1 .. label_translation2_8), hidden until a question fills them. The
+// four pictures of the mosaic exercise (Image_variant1 .. Image_variant4) share the panel
+// and stay hidden.
+class ChoicePanel final : public LearningPanel {
+    Q_OBJECT
+
+public:
+    static constexpr int kOptionCount = 8;
+    static constexpr int kPictureCount = 4;
+
+    explicit ChoicePanel(QWidget* parent);
+
+    QLabel* WordLabel() const { return m_word; }
+    QFrame* Separator() const { return m_separator; }
+    // Option n, 1 to 8, top to bottom.
+    ClickableLabel* OptionLabel(int n) const { return m_options.at(static_cast<std::size_t>(n - 1)); }
+    // Mosaic picture n, 1 to 4.
+    ClickableLabel* PictureVariant(int n) const { return m_pictures.at(static_cast<std::size_t>(n - 1)); }
+
+private:
+    QLabel* m_word = nullptr;
+    QFrame* m_separator = nullptr;
+    std::array<ClickableLabel*, kOptionCount> m_options {};
+    std::array<ClickableLabel*, kPictureCount> m_pictures {};
+};

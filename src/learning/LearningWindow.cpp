@@ -1,0 +1,108 @@
+#include "learning/LearningWindow.h"
+
+#include "app/GradientPanel.h"
+#include "learning/AnswerPopup.h"
+#include "learning/AssociationPanel.h"
+#include "learning/ChoicePanel.h"
+#include "learning/PairPanel.h"
+#include "learning/RecallPanel.h"
+#include "windows/DesignLook.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kToolStripHeight = 36;
+constexpr QSize kBusyNoticeSize { 185, 41 };
+
+// The tool strip and the status bar keep the desktop's own window colour.
+void SetPlainBackground(QWidget* widget)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+// Places a widget in the middle of the client area.
+void Centre(QWidget* widget, QSize client)
+{
+    widget->move(client.width() / 2 - widget->width() / 2, client.height() / 2 - widget->height() / 2);
+}
+
+} // namespace
+
+LearningWindow::LearningWindow(QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Режим заучивания"));
+    setFixedSize(kClientSize);
+    SetWhiteBackground(this);
+
+    AddToolStrip();
+    m_association = new AssociationPanel(this);
+    m_choice = new ChoicePanel(this);
+    m_recall = new RecallPanel(this);
+    m_recall->hide();
+    m_pairs = new PairPanel(this);
+    m_pairs->hide();
+    AddStatusBar();
+    AddOverlays();
+}
+
+void LearningWindow::AddToolStrip()
+{
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("ToolBar1"));
+    strip->setGeometry(0, 0, kClientSize.width(), kToolStripHeight);
+    SetPlainBackground(strip);
+
+    m_familiarization = new QToolButton(strip);
+    m_familiarization->setObjectName(QStringLiteral("LMDSpeedButton3"));
+    m_familiarization->setText(QStringLiteral("Режим ознакомления"));
+    m_familiarization->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_familiarization->setAutoRaise(true);
+    m_familiarization->adjustSize();
+    m_familiarization->setGeometry(4, 4, m_familiarization->width(), kToolStripHeight - 8);
+}
+
+void LearningWindow::AddStatusBar()
+{
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setGeometry(0, kClientSize.height() - kStatusBarHeight, kClientSize.width(), kStatusBarHeight);
+    SetPlainBackground(bar);
+    // The second panel runs past the window's right edge, as it always has.
+    m_exerciseProgress = AddStatusPanel(bar, QStringLiteral("StatusPanel0"), 0, kExercisePanelWidth);
+    m_overallProgress = AddStatusPanel(bar, QStringLiteral("StatusPanel1"), kExercisePanelWidth, kOverallPanelWidth);
+}
+
+QLabel* LearningWindow::AddStatusPanel(QWidget* bar, const QString& name, int left, int width)
+{
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setIndent(4);
+    panel->setGeometry(left, 0, width, kStatusBarHeight);
+    return panel;
+}
+
+void LearningWindow::AddOverlays()
+{
+    m_popup = new AnswerPopup(this);
+    Centre(m_popup, kClientSize);
+    m_popup->raise();
+
+    m_busyNotice = new GradientPanel(this);
+    m_busyNotice->setObjectName(QStringLiteral("XPPanel1"));
+    m_busyNotice->setText(QStringLiteral("Обновление данных..."));
+    m_busyNotice->resize(kBusyNoticeSize);
+    Centre(m_busyNotice, kClientSize);
+    m_busyNotice->hide();
+    m_busyNotice->raise();
+}

@@ -1,0 +1,28 @@
+#include "learning/PairPanel.h"
+
+#include "windows/ClickableLabel.h"
+#include "windows/DesignLook.h"
+
+namespace {
+
+constexpr int kRowTops[PairPanel::kRowCount] = { 32, 84, 137, 189, 242, 294, 347, 400 };
+constexpr int kLeftColumn = 14;
+constexpr int kRightColumn = 246;
+
+} // namespace
+
+PairPanel::PairPanel(QWidget* parent)
+    : LearningPanel(QStringLiteral("Panel4"), parent)
+{
+    m_divider = AddLine(QStringLiteral("Divider4"), QRect(216, 16, 1, 449), true);
+    for (int n = 1; n <= kRowCount; ++n) {
+        const auto row = static_cast<std::size_t>(n - 1);
+        m_left.at(row) = AddOption(
+            QStringLiteral("word_left%1").arg(n), QStringLiteral("Слово"), TahomaFont(21), kLeftColumn, kRowTops[row]);
+        m_right.at(row) = AddOption(QStringLiteral("word_right%1").arg(n), QStringLiteral("Перевод"), TahomaFont(21),
+            kRightColumn, kRowTops[row]);
+        // A selected label turns red; every label starts unselected, in black.
+        m_left.at(row)->SetTextColour(Qt::black);
+        m_right.at(row)->SetTextColour(Qt::black);
+    }
+}

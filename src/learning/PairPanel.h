@@ -1,0 +1,27 @@
+#pragma once
+
+#include "learning/LearningPanel.h"
+
+#include <array>
+
+// Panel4, the pair-matching board: the block's words in the left column (word_left1 ..
+// word_left8), their translations in the right one (word_right1 .. word_right8), a
+// vertical line between them. Each row holds one card; rows beyond the block stay hidden.
+class PairPanel final : public LearningPanel {
+    Q_OBJECT
+
+public:
+    static constexpr int kRowCount = 8;
+
+    explicit PairPanel(QWidget* parent);
+
+    // Row n, 1 to 8, top to bottom.
+    ClickableLabel* LeftLabel(int n) const { return m_left.at(static_cast<std::size_t>(n - 1)); }
+    ClickableLabel* RightLabel(int n) const { return m_right.at(static_cast<std::size_t>(n - 1)); }
+    QFrame* Divider() const { return m_divider; }
+
+private:
+    std::array<ClickableLabel*, kRowCount> m_left {};
+    std::array<ClickableLabel*, kRowCount> m_right {};
+    QFrame* m_divider = nullptr;
+};
