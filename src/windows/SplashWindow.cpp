@@ -1,0 +1,42 @@
+#include "windows/SplashWindow.h"
+
+#include "windows/DesignLook.h"
+#include "windows/ProgramPictures.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+
+SplashWindow::SplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    EnsureProgramPictures();
+    setObjectName(QStringLiteral("Form6"));
+    setFixedSize(kClientSize);
+
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setPixmap(QPixmap(QStringLiteral(":/images/splash.png")));
+    m_picture->setScaledContents(true);
+    m_picture->setGeometry(0, 0, kClientSize.width(), kClientSize.height());
+
+    m_loading = new QLabel(QStringLiteral("Идет загрузка данных..."), this);
+    m_loading->setObjectName(QStringLiteral("Label1"));
+    m_loading->setAutoFillBackground(false); // the picture shows through round the letters
+    SetTextColour(m_loading, Qt::white);
+    m_loading->adjustSize();
+    m_loading->move(224, 176);
+}
+
+void SplashWindow::ShowCentred()
+{
+    if (const QScreen* screen = this->screen()) {
+        const QRect desktop = screen->availableGeometry();
+        move(desktop.x() + desktop.width() / 2 - width() / 2, desktop.y() + desktop.height() / 2 - height() / 2);
+    }
+    show();
+    raise();
+    repaint();
+    QCoreApplication::processEvents();
+}
