@@ -29,8 +29,22 @@ QString InsertStatement()
         .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
+// Cards without an id get the next ones after the largest given, in order, so an id given
+// further down cannot collide with one the engine would have chosen.
+qint64 LargestId(const std::vector<CardRecord>& cards)
+{
+    qint64 largest = 0;
+    for (const CardRecord& card : cards) {
+        if (const auto* id = std::get_if<qint64>(&card[CardTable::Id])) {
+            largest = qMax(largest, *id);
+        }
+    }
+    return largest;
+}
+
 void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
 {
+    qint64 nextId = LargestId(cards);
     connection.Execute(CardTable::CreateStatement());
     connection.Execute(QStringLiteral("BEGIN"));
     SqliteStatement insert(connection, InsertStatement());
@@ -40,7 +54,8 @@ void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
     }
     for (const CardRecord& card : cards) {
         for (int column = 0; column < CardTable::kColumnCount; ++column) {
-            insert.Bind(parameters.at(size_t(column)).constData(), card[column]);
+            const bool newId = column == CardTable::Id && IsNull(card[column]);
+            insert.Bind(parameters.at(size_t(column)).constData(), newId ? SqlValue(++nextId) : card[column]);
         }
         insert.Run();
     }

@@ -11,8 +11,8 @@ namespace DictionaryWriter {
 
 enum class Existing { Keep, Replace };
 
-// Writes a new dictionary holding `cards` in the given order; a card whose id is NULL gets
-// the next free one. The file appears whole or not at all: it is written under a temporary
+// Writes a new dictionary holding `cards` in the given order; cards whose id is NULL are
+// numbered after the largest id given. The file appears whole or not at all: it is written under a temporary
 // name in the same folder and renamed over `path` only when complete. With Existing::Keep an
 // existing file is an error and is left alone. Throws AppError naming the file and reason.
 void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing = Existing::Keep);

@@ -165,6 +165,15 @@ private Q_SLOTS:
         QCOMPARE(folder.Entries(), QStringList({ "a.dat", "in.csv" }));
     }
 
+    void cardsWithoutIdAreNumberedAfterTheLargest()
+    {
+        TempFolder folder;
+        WriteBytes(folder.File("in.csv"), "id,word,translation\n,a,b\n1,c,d\n,e,f\n5,g,h\n");
+        QCOMPARE(Tool({ "create", folder.File("a.dat"), folder.File("in.csv") }).exitCode, 0);
+        QCOMPARE(DictionaryProbe::Column(folder.File("a.dat"), "header"), QStringList({ "c", "g", "a", "e" }));
+        QCOMPARE(DictionaryProbe::Column(folder.File("a.dat"), "id"), QStringList({ "1", "5", "6", "7" }));
+    }
+
     void statsCountsCardsByStatus()
     {
         TempFolder folder;
