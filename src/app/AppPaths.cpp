@@ -27,6 +27,7 @@ AppPaths AppPaths::Resolve(const QString& executableFolder, const QString& confi
 {
     AppPaths paths;
     paths.ExeFolder = DataFolderFor(executableFolder);
+    paths.Installed = !QFileInfo(QDir(executableFolder).filePath(QStringLiteral("Language"))).isDir();
     paths.SettingsFolder = QDir::cleanPath(configFolder + QStringLiteral("/Glossmere"));
     paths.SettingsPath = paths.SettingsFolder + QStringLiteral("/settings.ini");
     paths.UserDictsFolder = QDir::cleanPath(dataFolder + QStringLiteral("/Glossmere/Dicts"));

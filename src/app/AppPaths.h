@@ -9,6 +9,7 @@ struct AppPaths {
     QString SettingsFolder;
     QString SettingsPath;
     QString UserDictsFolder; // where the shipped dictionaries are copied for an installed program
+    bool Installed = false; // the data folder is share/glossmere beside the program, not its own folder
 
     // The data folder for a program whose executable lies in executableFolder: that folder
     // itself when it holds "Language/" (the build tree), else ../share/glossmere/ beside it.

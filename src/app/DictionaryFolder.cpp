@@ -10,7 +10,7 @@ QString PrepareDictionaryFolder(const AppPaths& paths)
 {
     const QString shipped = paths.ExeFolder + QStringLiteral("Dicts");
     const QFileInfo shippedInfo(shipped);
-    if (!shippedInfo.isDir() || shippedInfo.isWritable()) {
+    if (!shippedInfo.isDir() || (!paths.Installed && shippedInfo.isWritable())) {
         return shipped;
     }
     QDir().mkpath(paths.UserDictsFolder);

@@ -1,4 +1,5 @@
 #include "app/AppPaths.h"
+#include "app/DictionaryFolder.h"
 #include "app/SettingsStore.h"
 #include "app/StartupSettings.h"
 #include "support/FakeSeams.h"
@@ -230,6 +231,31 @@ private Q_SLOTS:
         const StartupDecision decision = StartupSettings::ReadStartupSettings(paths.SettingsPath, settings);
         QCOMPARE(decision.LanguageName, QString("english"));
         QCOMPARE(IniFile(paths.SettingsPath).ReadString("Main", "Kol starts", ""), QString("1"));
+    }
+
+    void installedProgramCopiesTheShippedDictionaries()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("usr/bin");
+        QDir(root.path()).mkpath("usr/share/glossmere/Dicts");
+        WriteFile(root.filePath("usr/share/glossmere/Dicts/english.dat"), "shipped");
+        WriteFile(root.filePath("usr/share/glossmere/Dicts/english.inf"), "[english]\nInfo=x\n");
+        WriteFile(root.filePath("usr/share/glossmere/Dicts/notes.txt"), "not a dictionary");
+        const AppPaths paths = AppPaths::Resolve(root.filePath("usr/bin"), root.filePath("cfg"), root.filePath("home"));
+        QVERIFY(paths.Installed);
+        QDir().mkpath(paths.UserDictsFolder);
+        WriteFile(paths.UserDictsFolder + "/english.inf", "mine");
+
+        QCOMPARE(PrepareDictionaryFolder(paths), root.filePath("home/Glossmere/Dicts"));
+        QCOMPARE(ReadFile(paths.UserDictsFolder + "/english.dat"), QByteArray("shipped"));
+        QCOMPARE(ReadFile(paths.UserDictsFolder + "/english.inf"), QByteArray("mine")); // never overwritten
+        QVERIFY(!QFile::exists(paths.UserDictsFolder + "/notes.txt"));
+
+        // In the build tree the dialog opens in the data folder itself.
+        QDir(root.path()).mkpath("build/bin/Language");
+        const AppPaths build = AppPaths::Resolve(root.filePath("build/bin"), "/c", "/d");
+        QVERIFY(!build.Installed);
+        QCOMPARE(PrepareDictionaryFolder(build), root.filePath("build/bin/Dicts"));
     }
 
     void installedProgramFindsItsDataFolder()
