@@ -7,6 +7,7 @@
 #include "app/Services.h"
 #include "app/Shell.h"
 #include "app/Tray.h"
+#include "windows/ProgramPictures.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glossmere"));
     QApplication::setDesktopFileName(QStringLiteral("org.glossmere.Glossmere"));
+    EnsureProgramPictures();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")));
 
     SystemClock clock;

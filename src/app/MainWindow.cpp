@@ -13,6 +13,7 @@
 #include "i18n/LanguageTable.h"
 #include "store/DictionaryStore.h"
 #include "store/MaintenanceCommands.h"
+#include "windows/ProgramPictures.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -73,6 +74,7 @@ MainWindow::MainWindow(Context context, QWidget* parent)
     , m_context(std::move(context))
     , m_browser(m_context.store, m_context.services.prompts, m_context.texts, *this)
 {
+    EnsureProgramPictures();
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")));
     auto* client = new QWidget(this);

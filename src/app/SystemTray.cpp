@@ -1,4 +1,5 @@
 #include "app/Tray.h"
+#include "windows/ProgramPictures.h"
 
 #include <QIcon>
 #include <QMenu>
@@ -7,8 +8,10 @@
 SystemTray::SystemTray(QObject* parent)
     : Tray(parent)
     , m_menu(new QMenu)
-    , m_icon(new QSystemTrayIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")), this))
+    , m_icon(new QSystemTrayIcon(this))
 {
+    EnsureProgramPictures();
+    m_icon->setIcon(QIcon(QStringLiteral(":/images/glossmere-256.png")));
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
     connect(m_menu->addAction(QStringLiteral("Открыть")), &QAction::triggered, this, &Tray::OpenRequested);
     connect(m_menu->addAction(QStringLiteral("Настройки")), &QAction::triggered, this, &Tray::SettingsRequested);
