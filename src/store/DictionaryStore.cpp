@@ -72,7 +72,7 @@ int DictionaryStore::OpenDictionary(const QString& path)
     // The new file is opened, checked, loaded and its mark repaired before it replaces the
     // open one, so a file that fails leaves the dictionary open before as it was.
     m_events.ProcessPendingEvents();
-    auto connection = DictionaryFile::Open(QFileInfo(path).absoluteFilePath());
+    auto connection = DictionaryFile::Open(path.isEmpty() ? path : QFileInfo(path).absoluteFilePath());
     m_order.Register(*connection);
     Dataset browser;
     const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
@@ -95,9 +95,10 @@ int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connec
     const QString activeWord = CardTable::ColumnName(CardTable::ActiveWord);
     const QString status = CardTable::ColumnName(CardTable::Status);
     // The first marked card in header order is the current one; further marks stay as they are.
+    // (The column's position is fixed by the format and checked on opening.)
     for (int record = 1; record <= browser.RecordCount(); ++record) {
         browser.MoveTo(record);
-        if (browser.Flag(activeWord)) {
+        if (browser.IntegerAt(CardTable::ActiveWord) != 0) {
             return record;
         }
     }
