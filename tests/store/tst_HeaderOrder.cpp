@@ -5,6 +5,8 @@
 #include "store/DictionaryStore.h"
 #include "store/HeaderOrder.h"
 
+#include <QCollator>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -93,6 +95,51 @@ private Q_SLOTS:
         QVERIFY(order.Compare(u"resume", u"résumé") < 0);
         QVERIFY(order.Compare(u"zebra", u"абрикос") < 0);
         QVERIFY(order.Compare(u"", u"a") < 0);
+    }
+
+    // ASCII headers are ordered by character ranks instead of the collator's keys; both must
+    // give the same order, punctuation, digits and case included.
+    void asciiShortcutAgreesWithTheCollator()
+    {
+        QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        collator.setIgnorePunctuation(false);
+        HeaderOrder order;
+        QRandomGenerator random(20241208);
+        const QString alphabet = QStringLiteral(" !\"#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~bBmM");
+        const auto draw = [&] {
+            QString text;
+            for (int length = int(random.bounded(6)); length > 0; --length) {
+                text += alphabet.at(int(random.bounded(alphabet.size())));
+            }
+            return text;
+        };
+        const auto sign = [](int value) { return (value > 0) - (value < 0); };
+        for (int i = 0; i < 20000; ++i) {
+            const QString a = draw();
+            const QString b = random.bounded(4) == 0 ? a.toUpper() : draw();
+            QVERIFY2(sign(order.Compare(a, b)) == sign(collator.compare(a, b)), qPrintable(a + " | " + b));
+        }
+        // A list sorted through the shortcut, and the same list with one header that is not
+        // ASCII, which makes it go through the collator's keys.
+        std::vector<QString> headers;
+        for (int i = 0; i < 3000; ++i) {
+            headers.push_back(draw());
+        }
+        const auto sorted = [&](const std::vector<QString>& list) {
+            const std::vector<int> rows = order.Sort(
+                int(list.size()), [&](int row) { return list[size_t(row)]; }, [](int row) { return qint64(row); });
+            QStringList result;
+            for (const int row : rows) {
+                result << list[size_t(row)];
+            }
+            return result;
+        };
+        QStringList shortcut = sorted(headers);
+        headers.push_back(QStringLiteral("ё"));
+        QStringList keys = sorted(headers);
+        QCOMPARE(keys.takeLast(), QStringLiteral("ё"));
+        QCOMPARE(shortcut, keys);
     }
 
     void orderDoesNotDependOnTheMachinesLocale()
