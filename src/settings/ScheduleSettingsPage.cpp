@@ -1,8 +1,9 @@
 #include "settings/ScheduleSettingsPage.h"
 
+#include "settings/DailyTimeEditor.h"
+
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -12,15 +13,6 @@ constexpr int kLargestInterval = 65535;
 constexpr QSize kRadioSize { 160, 20 };
 constexpr int kDuringDayTop = 48;
 constexpr int kDailyTop = 84;
-
-// The daily time is set with the arrows only; typing into the two editors is refused,
-// which keeps their text a number the wrap-round of hours and minutes understands.
-void RefuseTyping(QSpinBox* editor)
-{
-    if (auto* text = editor->findChild<QLineEdit*>()) {
-        text->setReadOnly(true);
-    }
-}
 
 } // namespace
 
@@ -56,17 +48,13 @@ void ScheduleSettingsPage::AddDailyControls()
     m_daily->setGeometry(QRect(QPoint(32, kDailyTop), kRadioSize));
     m_daily->hide();
 
-    // One step past either end is allowed, so that stepping wraps round: 23 -> 24 becomes
-    // 00, 0 -> -1 becomes 23, and the minutes likewise.
-    m_hour = AddEditor(QStringLiteral("SpinEditor6"), -1, 24, 12, QRect(200, kDailyTop, 48, 24));
+    m_hour = AddTimeEditor(QStringLiteral("SpinEditor6"), DailyTime::Field::Hour, 12, QRect(200, kDailyTop, 48, 24));
     m_timeSeparator = AddLabel(QStringLiteral("Label5"), QStringLiteral(":"), { 252, kDailyTop + 4 });
-    m_minute = AddEditor(QStringLiteral("SpinEditor5"), -1, 60, 0, QRect(260, kDailyTop, 48, 24));
+    m_minute = AddTimeEditor(QStringLiteral("SpinEditor5"), DailyTime::Field::Minute, 0, QRect(260, kDailyTop, 48, 24));
     for (QWidget* daily :
         { static_cast<QWidget*>(m_hour), static_cast<QWidget*>(m_timeSeparator), static_cast<QWidget*>(m_minute) }) {
         daily->hide();
     }
-    RefuseTyping(m_hour);
-    RefuseTyping(m_minute);
 }
 
 QLabel* ScheduleSettingsPage::AddLabel(const QString& name, const QString& text, QPoint place)
@@ -83,6 +71,16 @@ QSpinBox* ScheduleSettingsPage::AddEditor(const QString& name, int minimum, int 
     auto* editor = new QSpinBox(this);
     editor->setObjectName(name);
     editor->setRange(minimum, maximum);
+    editor->setValue(value);
+    editor->setGeometry(place);
+    return editor;
+}
+
+DailyTimeEditor* ScheduleSettingsPage::AddTimeEditor(
+    const QString& name, DailyTime::Field field, int value, const QRect& place)
+{
+    auto* editor = new DailyTimeEditor(field, this);
+    editor->setObjectName(name);
     editor->setValue(value);
     editor->setGeometry(place);
     return editor;

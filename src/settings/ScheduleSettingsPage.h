@@ -1,7 +1,10 @@
 #pragma once
 
+#include "settings/DailyTime.h"
+
 #include <QWidget>
 
+class DailyTimeEditor;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
@@ -24,15 +27,16 @@ public:
     QSpinBox* IntervalEditor() const { return m_interval; } // SpinEditor4, minutes
     QLabel* IntervalUnitLabel() const { return m_intervalUnit; } // Label6
     QRadioButton* DailyButton() const { return m_daily; } // XPRadioButton2
-    QSpinBox* HourEditor() const { return m_hour; } // SpinEditor6
+    DailyTimeEditor* HourEditor() const { return m_hour; } // SpinEditor6
     QLabel* TimeSeparatorLabel() const { return m_timeSeparator; } // Label5
-    QSpinBox* MinuteEditor() const { return m_minute; } // SpinEditor5
+    DailyTimeEditor* MinuteEditor() const { return m_minute; } // SpinEditor5
 
 private:
     void AddDuringDayControls();
     void AddDailyControls();
     QLabel* AddLabel(const QString& name, const QString& text, QPoint place);
     QSpinBox* AddEditor(const QString& name, int minimum, int maximum, int value, const QRect& place);
+    DailyTimeEditor* AddTimeEditor(const QString& name, DailyTime::Field field, int value, const QRect& place);
 
     QCheckBox* m_schedule = nullptr;
     QRadioButton* m_duringDay = nullptr;
@@ -40,7 +44,7 @@ private:
     QSpinBox* m_interval = nullptr;
     QLabel* m_intervalUnit = nullptr;
     QRadioButton* m_daily = nullptr;
-    QSpinBox* m_hour = nullptr;
+    DailyTimeEditor* m_hour = nullptr;
     QLabel* m_timeSeparator = nullptr;
-    QSpinBox* m_minute = nullptr;
+    DailyTimeEditor* m_minute = nullptr;
 };

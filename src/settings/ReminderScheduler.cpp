@@ -1,0 +1,53 @@
+#include "settings/ReminderScheduler.h"
+
+#include "app/AppSettings.h"
+#include "app/Clock.h"
+#include "app/IniDocument.h"
+#include "settings/DailyTime.h"
+
+namespace {
+
+constexpr qint64 kMsPerMinute = 60000;
+
+} // namespace
+
+ReminderScheduler::ReminderScheduler(AppSettings& settings, const Clock& clock)
+    : m_settings(settings)
+    , m_clock(clock)
+{
+}
+
+std::optional<qint64> ReminderScheduler::IntervalMs(const QString& minutes)
+{
+    const std::optional<int> value = IniDocument::ParseInteger(minutes);
+    if (!value || *value < 0) {
+        return std::nullopt;
+    }
+    // 64 bits: 65535 minutes in milliseconds does not fit a 32-bit integer.
+    return *value * kMsPerMinute;
+}
+
+bool ReminderScheduler::Tick()
+{
+    const qint64 now = m_clock.MonotonicMs();
+    if (!IsDue(now)) {
+        return false;
+    }
+    m_settings.IntervalStartTick = now;
+    return true;
+}
+
+bool ReminderScheduler::IsDue(qint64 now) const
+{
+    if (m_settings.DuringDayArmed) {
+        const std::optional<qint64> interval = IntervalMs(m_settings.DuringDayValue);
+        if (interval && now - m_settings.IntervalStartTick >= *interval) {
+            return true;
+        }
+    }
+    if (m_settings.DailyArmed) {
+        const QTime time = m_clock.LocalTime();
+        return DailyTime::Join(time.hour(), time.minute()) == m_settings.DailyValue;
+    }
+    return false;
+}

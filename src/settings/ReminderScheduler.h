@@ -1,0 +1,34 @@
+#pragma once
+
+// Reminders. The settings hold two reminder modes, each armed on its own: during the day
+// every N minutes (measured from IntervalStartTick on the monotonic clock), and daily at a
+// set time. ReminderScheduler decides, once a second, whether the user is to be reminded;
+// ReminderTimer runs it on a one-second timer and brings the program back to the screen.
+// The settings dialog arms the modes and switches the timer on and off.
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+class Clock;
+struct AppSettings;
+
+class ReminderScheduler {
+public:
+    ReminderScheduler(AppSettings& settings, const Clock& clock);
+
+    // One tick of the reminder timer: true when the user is to be reminded now. The
+    // interval is checked first; else the daily time, which matches every second of its
+    // minute. A reminder by either mode starts the interval anew.
+    bool Tick();
+
+    // The during-day interval in milliseconds; nothing for a value that is not a whole
+    // number of minutes from 0 up, which never reminds.
+    static std::optional<qint64> IntervalMs(const QString& minutes);
+
+private:
+    bool IsDue(qint64 now) const;
+
+    AppSettings& m_settings;
+    const Clock& m_clock;
+};

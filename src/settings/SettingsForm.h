@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/ExerciseKind.h"
+
+class IniDocument;
+class IniFile;
+struct AppSettings;
+
+// What the settings dialog's controls hold, with the rules for loading them from the
+// settings file and for saving them, kept apart from the widgets so they are tested without
+// a window. The dialog copies a form into its controls on opening and reads one back on OK.
+struct SettingsForm {
+    int CorrectAnswers = 2; // SpinEditor1
+    int BlockSize = 8; // SpinEditor2
+    int PopupDelay = 2; // SpinEditor3, seconds
+    ExerciseFlags Exercises; // the exercise boxes, hidden ones included
+    bool ScheduleOn = true; // XPCheckBox6
+    bool DailySelected = false; // XPRadioButton2 selected; otherwise XPRadioButton1
+    int IntervalMinutes = 10; // SpinEditor4
+    int Hour = 12; // SpinEditor6
+    int Minute = 0; // SpinEditor5
+
+    // Loads the form from the file, starting from the controls' current values: with the
+    // schedule on, the reminder controls are loaded too; with it off they keep what they
+    // held, and both reminder modes are disarmed at once, whatever the user does next.
+    void Load(const IniDocument& file, AppSettings& settings);
+
+    // At least one of choice of translation, recall, typed translation, association and
+    // mosaic must be on; pair matching alone cannot make a session.
+    bool IsValid() const;
+
+    // Writes every learning key and the schedule switch to the file, key by key, and
+    // updates the settings in memory. A schedule switched on arms the selected mode (the
+    // other stays as it was) and asks for the reminder timer; switched off, it stops the
+    // timer and leaves the reminder keys of the file alone.
+    void Save(const IniFile& file, AppSettings& settings) const;
+};
