@@ -1,0 +1,110 @@
+#include "settings/SettingsDialogController.h"
+
+#include "app/CommandGuard.h"
+#include "app/MainWindow.h"
+#include "app/Prompts.h"
+#include "app/SettingsStore.h"
+#include "app/Tray.h"
+#include "i18n/LanguageTable.h"
+#include "settings/DailyTimeEditor.h"
+#include "settings/LearningSettingsPage.h"
+#include "settings/ReminderTimer.h"
+#include "settings/ScheduleSettingsPage.h"
+#include "settings/SettingsDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+SettingsDialogController::SettingsDialogController(Context context)
+    : m_context(context)
+{
+    SettingsDialog& dialog = m_context.dialog;
+    connect(dialog.OkButton(), &QPushButton::clicked, this, &SettingsDialogController::Confirm);
+    connect(dialog.Schedule()->ScheduleCheckBox(), &QCheckBox::toggled, this,
+        &SettingsDialogController::ApplyScheduleEnabling);
+    connect(&dialog, &QDialog::finished, this, &SettingsDialogController::Closed);
+}
+
+void SettingsDialogController::OpenSettingsDialog(const std::function<void(QDialog&)>& showModal)
+{
+    SettingsForm form = ReadControls();
+    form.Load(m_context.settings.File().Load(), m_context.settings.Settings());
+    ShowForm(form);
+    ApplyScheduleEnabling(form.ScheduleOn);
+    m_context.dialog.Pages()->setCurrentIndex(0);
+    showModal(m_context.dialog);
+}
+
+SettingsForm SettingsDialogController::ReadControls() const
+{
+    const LearningSettingsPage* learning = m_context.dialog.Learning();
+    const ScheduleSettingsPage* schedule = m_context.dialog.Schedule();
+    SettingsForm form;
+    form.CorrectAnswers = learning->ThresholdEditor()->value();
+    form.BlockSize = learning->BlockSizeEditor()->value();
+    form.PopupDelay = learning->PopupDelayEditor()->value();
+    for (ExerciseKind kind : kAllExerciseKinds) {
+        form.Exercises[kind] = learning->ExerciseCheckBox(kind)->isChecked();
+    }
+    form.ScheduleOn = schedule->ScheduleCheckBox()->isChecked();
+    form.DailySelected = schedule->DailyButton()->isChecked();
+    form.IntervalMinutes = schedule->IntervalEditor()->value();
+    form.Hour = schedule->HourEditor()->value();
+    form.Minute = schedule->MinuteEditor()->value();
+    return form;
+}
+
+void SettingsDialogController::ShowForm(const SettingsForm& form)
+{
+    LearningSettingsPage* learning = m_context.dialog.Learning();
+    ScheduleSettingsPage* schedule = m_context.dialog.Schedule();
+    learning->ThresholdEditor()->setValue(form.CorrectAnswers);
+    learning->BlockSizeEditor()->setValue(form.BlockSize);
+    learning->PopupDelayEditor()->setValue(form.PopupDelay);
+    for (ExerciseKind kind : kAllExerciseKinds) {
+        learning->ExerciseCheckBox(kind)->setChecked(form.Exercises[kind]);
+    }
+    schedule->ScheduleCheckBox()->setChecked(form.ScheduleOn);
+    (form.DailySelected ? schedule->DailyButton() : schedule->DuringDayButton())->setChecked(true);
+    schedule->IntervalEditor()->setValue(form.IntervalMinutes);
+    schedule->HourEditor()->setValue(form.Hour);
+    schedule->MinuteEditor()->setValue(form.Minute);
+}
+
+void SettingsDialogController::ApplyScheduleEnabling(bool scheduleOn)
+{
+    // The caption of the interval (Label7) keeps its state.
+    ScheduleSettingsPage* schedule = m_context.dialog.Schedule();
+    for (QWidget* control : std::initializer_list<QWidget*> { schedule->DuringDayButton(), schedule->IntervalEditor(),
+             schedule->IntervalUnitLabel(), schedule->DailyButton(), schedule->HourEditor(), schedule->MinuteEditor(),
+             schedule->TimeSeparatorLabel() }) {
+        control->setEnabled(scheduleOn);
+    }
+}
+
+void SettingsDialogController::Confirm()
+{
+    const SettingsForm form = ReadControls();
+    if (!form.IsValid()) {
+        m_context.prompts.Error(m_context.texts.LookupMessage(QStringLiteral("form5_message_error1")));
+        return;
+    }
+    const bool saved = CommandGuard(m_context.prompts).Run([this, &form] {
+        form.Save(m_context.settings.File(), m_context.settings.Settings());
+        m_context.reminders.Apply();
+    });
+    if (saved) {
+        m_context.dialog.accept();
+    }
+}
+
+void SettingsDialogController::Closed()
+{
+    // Opened from the notification area: the program goes back there.
+    if (m_context.tray.IsShown()) {
+        m_context.main.HideToTray();
+    }
+}
