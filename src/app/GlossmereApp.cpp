@@ -7,7 +7,9 @@
 #include "app/StartupSettings.h"
 #include "app/Tray.h"
 #include "learning/LearningWindow.h"
+#include "settings/ReminderTimer.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsDialogController.h"
 #include "store/DictionaryCipher.h"
 #include "store/DictionaryInfoWindow.h"
 #include "store/MaintenanceCommands.h"
@@ -74,6 +76,9 @@ void GlossmereApp::CreateWindows()
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
     m_main->Maintenance().SetWindows(m_statistics.get(), m_information.get());
     m_main->Maintenance().SetModalRunner(m_showModal);
+    m_reminders = std::make_unique<ReminderTimer>(m_settings->Settings(), m_services.clock, *m_main);
+    m_settingsController = std::make_unique<SettingsDialogController>(SettingsDialogController::Context {
+        *m_settingsDialog, *m_settings, *m_texts, m_services.prompts, m_tray, *m_reminders, *m_main });
     ConnectCommands();
 }
 
@@ -82,6 +87,10 @@ void GlossmereApp::ConnectCommands()
     QObject::connect(m_main.get(), &MainWindow::Closed, qApp, &QCoreApplication::quit);
     QObject::connect(&m_tray, &Tray::ExitRequested, qApp, &QCoreApplication::quit);
     QObject::connect(m_main.get(), &MainWindow::AboutRequested, m_main.get(), [this] { m_showModal(*m_about); });
+    const auto openSettings = [this] { m_settingsController->OpenSettingsDialog(m_showModal); };
+    QObject::connect(m_main.get(), &MainWindow::SettingsRequested, m_main.get(), openSettings);
+    QObject::connect(&m_tray, &Tray::SettingsRequested, m_main.get(), openSettings);
+    m_reminders->Apply(); // as the settings file said when the main window was created
 }
 
 int GlossmereApp::Run()

@@ -20,7 +20,9 @@ class DictionaryInfoWindow;
 class LearningWindow;
 class MainWindow;
 class QDialog;
+class ReminderTimer;
 class SettingsDialog;
+class SettingsDialogController;
 class SplashWindow;
 class StatisticsWindow;
 class SubscriptionPrompt;
@@ -50,6 +52,7 @@ public:
     DictionaryInfoWindow* Information() const { return m_information.get(); }
     LearningWindow* Learning() const { return m_learning.get(); }
     SettingsDialog* SettingsWindow() const { return m_settingsDialog.get(); }
+    ReminderTimer* Reminders() const { return m_reminders.get(); }
     AboutWindow* About() const { return m_about.get(); }
     SubscriptionPrompt* Subscription() const { return m_subscription.get(); }
     SplashWindow* Splash() const { return m_splash.get(); }
@@ -75,4 +78,7 @@ private:
     std::unique_ptr<SettingsDialog> m_settingsDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<SubscriptionPrompt> m_subscription;
+    // Declared last, so they are destroyed before the windows they refer to.
+    std::unique_ptr<ReminderTimer> m_reminders;
+    std::unique_ptr<SettingsDialogController> m_settingsController;
 };
