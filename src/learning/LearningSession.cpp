@@ -1,0 +1,55 @@
+#include "learning/LearningSession.h"
+
+#include "learning/ExerciseNumbers.h"
+#include "store/CardTable.h"
+#include "store/Dataset.h"
+
+#include <algorithm>
+#include <limits>
+
+int LearningSession::BlockLimit(int maxBlockSize)
+{
+    return std::clamp(maxBlockSize, 0, kMaxBlockSize);
+}
+
+void LearningSession::LoadBlock(Dataset& cards)
+{
+    BlockSize = std::min(cards.RecordCount(), kMaxBlockSize);
+    for (int k = 1; k <= BlockSize; ++k) {
+        cards.MoveTo(k);
+        BlockCard& card = Card(k);
+        card.Position = k;
+        for (int exercise = 1; exercise <= ExerciseNumbers::kCount; ++exercise) {
+            const qint64 value = cards.IntegerAt(ExerciseNumbers::CounterPosition(exercise));
+            card.Counters.at(static_cast<std::size_t>(exercise - 1)) = static_cast<int>(
+                std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        }
+    }
+}
+
+void LearningSession::ScoreCorrectAnswer(Dataset& cards, ExerciseKind kind)
+{
+    const int exercise = ExerciseNumbers::NumberOf(kind);
+    if (exercise == 0) {
+        return;
+    }
+    cards.MoveTo(CurrentCard);
+    cards.Edit();
+    const qint64 value = cards.IntegerAt(ExerciseNumbers::CounterPosition(exercise));
+    cards.SetInteger(CounterColumn(kind), value + 1);
+    cards.Post();
+    // Raised only once the row is in the file, so a failed write counts nowhere.
+    int& counter = Card(CurrentCard).Counters.at(static_cast<std::size_t>(exercise - 1));
+    counter = counter < std::numeric_limits<int>::max() ? counter + 1 : counter;
+}
+
+void LearningSession::MarkBlockLearned(Dataset& cards) const
+{
+    const QString status = CardTable::ColumnName(CardTable::Status);
+    for (int k = 1; k <= BlockSize; ++k) {
+        cards.MoveTo(k);
+        cards.Edit();
+        cards.SetText(status, QString(CardTable::StatusValue::kLearned));
+        cards.Post();
+    }
+}
