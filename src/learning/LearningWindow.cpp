@@ -9,6 +9,7 @@
 #include "windows/DesignLook.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -105,4 +106,20 @@ void LearningWindow::AddOverlays()
     Centre(m_busyNotice, kClientSize);
     m_busyNotice->hide();
     m_busyNotice->raise();
+}
+
+void LearningWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        Q_EMIT Closed();
+    }
+}
+
+void LearningWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        Q_EMIT Minimized();
+    }
 }

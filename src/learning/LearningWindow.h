@@ -46,6 +46,16 @@ public:
     AnswerPopup* Popup() const { return m_popup; } // Panel_popup
     GradientPanel* BusyNotice() const { return m_busyNotice; } // XPPanel1
 
+Q_SIGNALS:
+    // The window was closed, by its close box or by the program: familiarization mode returns.
+    void Closed();
+    // The window was minimized by the user.
+    void Minimized();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void AddToolStrip();
     void AddStatusBar();

@@ -1,0 +1,104 @@
+#include "learning/ChoiceExercise.h"
+
+#include "learning/AnswerPopup.h"
+#include "learning/ChoicePanel.h"
+#include "learning/ExerciseHost.h"
+#include "learning/LearningSession.h"
+#include "learning/PartOfSpeech.h"
+#include "store/CardTable.h"
+#include "store/Dataset.h"
+#include "windows/ClickableLabel.h"
+
+#include <algorithm>
+
+namespace {
+
+void SetStrikeOut(QLabel* label, bool struck)
+{
+    QFont font = label->font();
+    font.setStrikeOut(struck);
+    label->setFont(font);
+}
+
+// Card texts are shown as they are written, never read as markup.
+void SetPlainCaption(QLabel* label, const QString& text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace
+
+ChoiceExercise::ChoiceExercise(ChoicePanel& panel, AnswerPopup& popup, ExerciseHost& host, QObject* parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_popup(popup)
+    , m_host(host)
+{
+    for (int n = 1; n <= ChoicePanel::kOptionCount; ++n) {
+        connect(m_panel.OptionLabel(n), &ClickableLabel::clicked, this,
+            [this, n] { m_host.RunAnswer([this, n] { ChooseOption(n); }); });
+    }
+}
+
+void ChoiceExercise::PreparePanel()
+{
+    for (int n = 1; n <= ChoicePanel::kPictureCount; ++n) {
+        m_panel.PictureVariant(n)->hide();
+    }
+}
+
+void ChoiceExercise::SetUpChoiceExercise()
+{
+    Dataset& cards = m_host.LearningCards();
+    LearningSession& session = m_host.Session();
+    const QString word = cards.TextAt(CardTable::Header);
+    const QString answer = cards.TextAt(CardTable::Translation);
+    const QString code = cards.TextAt(CardTable::PartOfSpeech);
+    SetPlainCaption(m_popup.WordLabel(), word);
+    SetPlainCaption(m_popup.TranslationLabel(), answer);
+    session.MistakeMade = false;
+
+    SetPlainCaption(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code));
+    LearningPanel::CentreHorizontally(m_panel.WordLabel());
+
+    QStringList translations;
+    for (int n = 1; n <= session.BlockSize; ++n) {
+        cards.MoveTo(n);
+        translations << cards.TextAt(CardTable::Translation);
+    }
+    cards.MoveTo(session.CurrentCard);
+    m_question.Prepare(translations, answer, m_host.Randomness());
+    ShowOptions();
+}
+
+void ChoiceExercise::ShowOptions()
+{
+    for (int n = 1; n <= ChoicePanel::kOptionCount; ++n) {
+        m_panel.OptionLabel(n)->hide();
+    }
+    PreparePanel();
+    for (int n = 1; n <= std::min(m_question.OptionCount(), int(ChoicePanel::kOptionCount)); ++n) {
+        ClickableLabel* option = m_panel.OptionLabel(n);
+        option->show();
+        SetPlainCaption(option, m_question.ChoiceOptions(n));
+        SetStrikeOut(option, false); // an earlier question may have struck it through
+        option->adjustSize();
+        LearningPanel::CentreHorizontally(option);
+    }
+}
+
+void ChoiceExercise::ChooseOption(int n)
+{
+    ClickableLabel* option = m_panel.OptionLabel(n);
+    if (!m_question.IsRight(option->text())) {
+        SetStrikeOut(option, true);
+        m_host.Session().MistakeMade = true;
+        return;
+    }
+    if (!m_host.Session().MistakeMade) {
+        m_host.ScoreCorrectAnswer(ExerciseKind::vibor_perevoda);
+    }
+    m_host.AdvanceSession();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/ExerciseKind.h"
+
+#include <functional>
+
+class Dataset;
+class Random;
+struct LearningSession;
+
+// What an exercise unit needs from the running session: the shared state, the learning
+// dataset (standing on the asked card when a question is set up), the random source, and
+// the calls back into the sequencer when an answer is right or a question ends.
+class ExerciseHost {
+public:
+    virtual LearningSession& Session() = 0;
+    virtual Dataset& LearningCards() = 0;
+    virtual Random& Randomness() = 0;
+
+    virtual void ScoreCorrectAnswer(ExerciseKind kind) = 0;
+    virtual void AdvanceSession() = 0;
+    // Shows the current exercise's percentage and moves the session on when it is 100;
+    // returns the percentage.
+    virtual int ShowExerciseProgress() = 0;
+
+    // Runs an answer the user gave through the program's error guard. An answer that
+    // arrives while the session is moving to the next question belongs to no question and
+    // is dropped.
+    virtual void RunAnswer(const std::function<void()>& answer) = 0;
+
+protected:
+    ~ExerciseHost() = default;
+};

@@ -1,0 +1,325 @@
+#include "learning/LearningController.h"
+
+#include "app/CommandGuard.h"
+#include "app/EventPump.h"
+#include "app/GradientPanel.h"
+#include "app/Prompts.h"
+#include "app/Services.h"
+#include "app/SettingsStore.h"
+#include "app/Tray.h"
+#include "i18n/LanguageTable.h"
+#include "learning/AnswerPopup.h"
+#include "learning/AssociationPanel.h"
+#include "learning/ChoiceExercise.h"
+#include "learning/ChoicePanel.h"
+#include "learning/ExerciseNumbers.h"
+#include "learning/LearningWindow.h"
+#include "learning/PairExercise.h"
+#include "learning/PairPanel.h"
+#include "learning/RecallExercise.h"
+#include "learning/RecallPanel.h"
+#include "store/DictionaryStore.h"
+
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace ExerciseNumbers;
+
+namespace {
+
+// Places a widget in the middle of its parent's client area.
+void CentreInParent(QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    widget->move(parent->width() / 2 - widget->width() / 2, parent->height() / 2 - widget->height() / 2);
+}
+
+// Clears a flag when the scope ends, however it ends.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+LearningController::LearningController(LearningWindow& window, Context context, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_context(context)
+    , m_sequencer(m_session, m_context.settings.Settings(), m_context.services.random)
+    , m_choice(std::make_unique<ChoiceExercise>(*window.Choice(), *window.Popup(), *this))
+    , m_pairs(std::make_unique<PairExercise>(*window.Pairs(), *this))
+    , m_recall(std::make_unique<RecallExercise>(*window.Recall(), *window.Popup(), *this))
+{
+    connect(m_window.FamiliarizationButton(), &QToolButton::clicked, &m_window, &QWidget::close);
+    connect(&m_window, &LearningWindow::Closed, this, [this] { m_context.mainWindow.show(); });
+    // The state change is still being delivered: leave the screen once it is done.
+    connect(&m_window, &LearningWindow::Minimized, this,
+        [this] { QTimer::singleShot(0, this, &LearningController::HideToTray); });
+    connect(&m_context.tray, &Tray::OpenRequested, this, &LearningController::BringBack);
+}
+
+LearningController::~LearningController() = default;
+
+Dataset& LearningController::LearningCards()
+{
+    return m_context.store.Learning();
+}
+
+Random& LearningController::Randomness()
+{
+    return m_context.services.random;
+}
+
+QString LearningController::Message(const QString& key) const
+{
+    return m_context.texts.LookupMessage(key);
+}
+
+void LearningController::StartLearningSession()
+{
+    CommandGuard(m_context.services.prompts).Run([this] { Start(); });
+}
+
+void LearningController::Start()
+{
+    const AppSettings& settings = m_context.settings.Settings();
+    m_context.store.OpenLearningBlock(LearningSession::BlockLimit(settings.MaxBlockSize));
+    m_session.LoadBlock(LearningCards());
+    if (m_session.BlockSize < 2) {
+        m_context.services.prompts.Information(Message(QStringLiteral("form1_message_learning_words_notfound")));
+        return;
+    }
+    m_window.ExerciseProgressLabel()->clear();
+    m_window.OverallProgressLabel()->clear();
+    if (m_sequencer.ChooseStartExercise() != ExerciseSequencer::Step::Present) {
+        FinishAtStart();
+        return;
+    }
+    LearningCards().MoveTo(m_session.CurrentCard);
+    ShowProgress(m_sequencer.ComputeProgress());
+    PresentExercise(m_session.CurrentExercise);
+    m_inTray = false;
+    ShowInPlaceOfMainWindow();
+    ShowNoticeOnce(m_session.CurrentExercise);
+}
+
+void LearningController::FinishAtStart()
+{
+    if (m_context.services.prompts.Information(Message(QStringLiteral("form4_message_learning_is_finished")))) {
+        m_session.MarkBlockLearned(LearningCards());
+        // The card list must see the new statuses, or paging would put the cards back
+        // into learning from its old copy.
+        m_context.store.ReloadBrowserDataset();
+    }
+}
+
+void LearningController::ShowInPlaceOfMainWindow()
+{
+    // Before its first showing the window's frame is unknown; the main window's frame is
+    // drawn by the same desktop, so its margins stand in.
+    const QWidget& main = m_context.mainWindow;
+    QRect frame(QPoint(), m_window.size() + (main.frameGeometry().size() - main.geometry().size()));
+    frame.moveCenter(main.frameGeometry().center());
+    m_window.move(frame.topLeft());
+    m_window.show();
+    m_window.activateWindow();
+    m_context.mainWindow.hide();
+}
+
+void LearningController::ShowProgress(const ExerciseSequencer::Progress& progress)
+{
+    m_window.ExerciseProgressLabel()->setText(
+        Message(QStringLiteral("form4_message_exercise_statistic")) + QStringLiteral(" %1%").arg(progress.exercise));
+    m_window.OverallProgressLabel()->setText(
+        Message(QStringLiteral("form4_message_full_statistic")) + QStringLiteral(" %1%").arg(progress.overall));
+}
+
+void LearningController::PrepareWindow(int exercise)
+{
+    m_window.setWindowTitle(Message(TitleKey(exercise)));
+    m_window.Association()->hide();
+    QWidget* shown = exercise == kChoice ? static_cast<QWidget*>(m_window.Choice())
+        : exercise == kPairs             ? static_cast<QWidget*>(m_window.Pairs())
+                                         : static_cast<QWidget*>(m_window.Recall());
+    for (QWidget* panel : { static_cast<QWidget*>(m_window.Choice()), static_cast<QWidget*>(m_window.Pairs()),
+             static_cast<QWidget*>(m_window.Recall()) }) {
+        panel->setVisible(panel == shown);
+    }
+    shown->move(LearningPanel::kLeft, LearningPanel::kTop);
+    if (exercise == kChoice) {
+        m_choice->PreparePanel();
+    } else if (exercise == kRecall) {
+        m_recall->PrepareRecallPanel();
+    } else if (exercise == kTyped) {
+        m_recall->PrepareTypedPanel();
+    }
+}
+
+void LearningController::SetUpExercise(int exercise)
+{
+    switch (exercise) {
+    case kChoice:
+        m_choice->SetUpChoiceExercise();
+        break;
+    case kPairs:
+        m_pairs->SetUpPairExercise();
+        break;
+    case kRecall:
+        m_recall->SetUpRecallExercise();
+        break;
+    default:
+        m_recall->SetUpTypedExercise();
+        break;
+    }
+}
+
+void LearningController::PresentExercise(int exercise)
+{
+    PrepareWindow(exercise);
+    SetUpExercise(exercise);
+}
+
+void LearningController::ShowNoticeOnce(int exercise)
+{
+    const ExerciseKind kind = KindOf(exercise);
+    if (m_context.settings.Settings().NoticeShown[kind]) {
+        return;
+    }
+    m_context.settings.MarkNoticeShown(kind);
+    m_context.services.prompts.Information(Message(NoticeKey(exercise)));
+}
+
+void LearningController::ScoreCorrectAnswer(ExerciseKind kind)
+{
+    m_session.ScoreCorrectAnswer(LearningCards(), kind);
+}
+
+int LearningController::ShowExerciseProgress()
+{
+    const int percentage = m_sequencer.ExercisePercentage();
+    m_window.ExerciseProgressLabel()->setText(
+        Message(QStringLiteral("form4_message_exercise_statistic")) + QStringLiteral(" %1%").arg(percentage));
+    if (percentage == 100) {
+        AdvanceSession();
+    }
+    return percentage;
+}
+
+void LearningController::RunAnswer(const std::function<void()>& answer)
+{
+    if (m_advancing) {
+        return;
+    }
+    CommandGuard(m_context.services.prompts).Run(answer);
+}
+
+void LearningController::AdvanceSession()
+{
+    const FlagScope advancing(m_advancing);
+    const AppSettings& settings = m_context.settings.Settings();
+    if (settings.PopupDelay != 0 && m_session.CurrentExercise != kPairs) {
+        ShowAnswerPopup();
+    }
+    ExerciseSequencer::Step step = m_sequencer.ChooseNextExercise();
+    if (step == ExerciseSequencer::Step::FinishBlock) {
+        if (FinishBlock(FinishVariant::NothingLeft)) {
+            return;
+        }
+        step = m_sequencer.ContinueAfterDeclinedFinish();
+    }
+    if (step == ExerciseSequencer::Step::FinishBlockPastLast) {
+        FinishBlock(FinishVariant::PastLastExercise);
+        return;
+    }
+    const int exercise = m_session.CurrentExercise;
+    ShowProgress(m_sequencer.ComputeProgress());
+    PrepareWindow(exercise);
+    if (exercise != kPairs) {
+        m_sequencer.PickQuestionCard();
+        LearningCards().MoveTo(m_session.CurrentCard);
+    }
+    SetUpExercise(exercise);
+    ShowNoticeOnce(exercise);
+}
+
+void LearningController::ShowAnswerPopup()
+{
+    AnswerPopup* popup = m_window.Popup();
+    for (QLabel* label : { popup->WordLabel(), popup->TranslationLabel() }) {
+        label->adjustSize();
+        LearningPanel::CentreHorizontally(label);
+    }
+    CentreInParent(popup);
+    popup->raise();
+    popup->show();
+    m_context.services.events.Hold(m_context.settings.Settings().PopupDelay * 1000);
+    popup->hide();
+}
+
+bool LearningController::FinishBlock(FinishVariant variant)
+{
+    ShowProgress({ 100, 100 });
+    const bool ok
+        = m_context.services.prompts.Information(Message(QStringLiteral("form4_message_learning_is_finished")));
+    if (variant == FinishVariant::NothingLeft) {
+        if (!ok) {
+            return false;
+        }
+        MarkLearnedAndReload();
+    } else if (ok) {
+        GradientPanel* busy = m_window.BusyNotice();
+        CentreInParent(busy);
+        busy->raise();
+        busy->show();
+        const auto hideBusy = qScopeGuard([busy] { busy->hide(); });
+        m_context.services.events.ProcessPendingEvents();
+        MarkLearnedAndReload();
+    }
+    m_window.close();
+    return true;
+}
+
+void LearningController::MarkLearnedAndReload()
+{
+    m_session.MarkBlockLearned(LearningCards());
+    m_context.services.events.ProcessPendingEvents();
+    m_context.store.ReloadBrowserDataset();
+}
+
+void LearningController::HideToTray()
+{
+    if (!m_window.isMinimized() || !m_context.tray.IsAvailable()) {
+        return; // without a notification area the window stays an ordinary minimized one
+    }
+    m_context.tray.ShowIcon();
+    m_inTray = true;
+    m_window.hide();
+}
+
+void LearningController::BringBack()
+{
+    // The main window answers the icon too; while a session is in the tray, the learning
+    // window is what comes back.
+    if (!m_inTray) {
+        return;
+    }
+    m_inTray = false;
+    m_context.mainWindow.hide();
+    m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+    m_context.tray.HideIcon();
+}
