@@ -6,6 +6,7 @@
 #include "app/Services.h"
 #include "app/StartupSettings.h"
 #include "app/Tray.h"
+#include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
 #include "settings/ReminderTimer.h"
 #include "settings/SettingsDialog.h"
@@ -87,6 +88,10 @@ void GlossmereApp::ConnectCommands()
     QObject::connect(m_main.get(), &MainWindow::Closed, qApp, &QCoreApplication::quit);
     QObject::connect(&m_tray, &Tray::ExitRequested, qApp, &QCoreApplication::quit);
     QObject::connect(m_main.get(), &MainWindow::AboutRequested, m_main.get(), [this] { m_showModal(*m_about); });
+    // Memorization mode: the learning window owns the session that drives it.
+    auto* learning = new LearningController(
+        *m_learning, { m_services, *m_settings, *m_texts, *m_store, m_tray, *m_main }, m_learning.get());
+    QObject::connect(m_main.get(), &MainWindow::LearningRequested, learning, &LearningController::StartLearningSession);
     const auto openSettings = [this] { m_settingsController->OpenSettingsDialog(m_showModal); };
     QObject::connect(m_main.get(), &MainWindow::SettingsRequested, m_main.get(), openSettings);
     QObject::connect(&m_tray, &Tray::SettingsRequested, m_main.get(), openSettings);
