@@ -1,0 +1,300 @@
+#include "LearningFixture.h"
+
+using namespace CardTable;
+
+namespace {
+
+// Two learning cards (apple, pear) and a new one; the block is the first two.
+DictionaryBuilder TwoCards()
+{
+    return std::move(DictionaryBuilder()
+                         .Card("apple", "яблоко")
+                         .Status("learning")
+                         .Marked()
+                         .Set(PartOfSpeech, QString("noun"))
+                         .Card("pear", "груша")
+                         .Status("learning")
+                         .Set(PartOfSpeech, QString("other"))
+                         .Card("plum", "слива"));
+}
+
+QString TranslationOf(const QString& word)
+{
+    return word == "apple" ? QString("яблоко") : QString("груша");
+}
+
+// Sets the four counters (exercises 1 to 4) of the card added last.
+void SetCounters(DictionaryBuilder& cards, std::initializer_list<int> counters)
+{
+    const int columns[] = { ViborPerevodaTrue, ParaTrue, VspomnitTrue, PerevodTrue };
+    int i = 0;
+    for (int value : counters) {
+        cards.Set(columns[i++], qint64(value));
+    }
+}
+
+} // namespace
+
+class TestLearningWindowSession : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twoCardBlockRunsThroughAllFourExercises()
+    {
+        Running r(TwoCards(), "Kol correct answers=1\nPopup delay=2\n");
+        QStringList popups;
+        r.events.onHold = [&] {
+            const bool shown = r.Find<QWidget>("Panel_popup")->isVisible();
+            popups << (shown ? r.Find<QLabel>("label1")->text() + "/" + r.Find<QLabel>("label2")->text() : "hidden");
+        };
+        r.StartLearning();
+        QVERIFY(r.Window()->isVisible());
+        QVERIFY(!r.Main()->isVisible());
+        const QPoint offCentre = r.Window()->frameGeometry().center() - r.Main()->frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_vibor_perevoda"));
+        QCOMPARE(r.VisiblePanel(), QString("Panel2"));
+        QCOMPARE(r.Find<QLabel>("TntLabel1")->text(), QString("apple (сущ.)"));
+        QCOMPARE(r.VisibleLabels("label_translation2_"), 2);
+        QCOMPARE(r.ExerciseStatus(), r.Percent("exercise_statistic", 0));
+        QCOMPARE(r.OverallStatus(), r.Percent("full_statistic", 0));
+
+        // Choice: card 1, then card 2 (strictly fewer answers), whose "other" marker is dropped.
+        r.ChooseOption("яблоко");
+        QCOMPARE(r.Find<QLabel>("TntLabel1")->text(), QString("pear "));
+        QCOMPARE(r.ExerciseStatus(), r.Percent("exercise_statistic", 50));
+        QCOMPARE(r.OverallStatus(), r.Percent("full_statistic", 12));
+        r.ChooseOption("груша");
+
+        // Pairs: the second pair brings the exercise to 100 and moves on at once.
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_para"));
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        QCOMPARE(r.OverallStatus(), r.Percent("full_statistic", 25));
+        r.MatchPair("apple", "яблоко");
+        QCOMPARE(r.VisibleLabels("word_left"), 1);
+        QCOMPARE(r.ExerciseStatus(), r.Percent("exercise_statistic", 50));
+        r.MatchPair("pear", "груша");
+
+        // Recall: one card, then the other.
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_vspomnit"));
+        QCOMPARE(r.VisiblePanel(), QString("Panel3"));
+        QCOMPARE(r.OverallStatus(), r.Percent("full_statistic", 50));
+        QStringList asked;
+        for (int question = 0; question < 2; ++question) {
+            asked << r.AskedWord();
+            r.Click(r.Find<QPushButton>("Button1"));
+            QCOMPARE(r.Find<QLabel>("Label_otvet")->text(), TranslationOf(asked.last()));
+            r.Click(r.Find<QPushButton>("Button2"));
+        }
+        QCOMPARE(QSet<QString>(asked.begin(), asked.end()), QSet<QString>({ "apple", "pear" }));
+
+        // Typed translation, once with Enter and blanks around, once with "Проверить".
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_perevod"));
+        auto* edit = r.Find<QLineEdit>("Edit1");
+        QVERIFY(edit->isVisible() && edit->text().isEmpty());
+        edit->setText(" " + TranslationOf(r.AskedWord()) + "  ");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(edit->text().isEmpty());
+        edit->setText(TranslationOf(r.AskedWord()));
+        r.program.prompts.ExpectInformation(true);
+        r.Click(r.Find<QPushButton>("Button4"));
+
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.program.prompts.LastText(), r.Message("form4_message_learning_is_finished"));
+        QVERIFY(!r.Window()->isVisible());
+        QVERIFY(r.Main()->isVisible());
+        // Every first-try answer was written; the block, and only the block, is learned.
+        for (const char* column : { "vibor_perevoda_true", "para_true", "vspomnit_true", "perevod_true" }) {
+            QCOMPARE(r.Column(column), QStringList({ "1", "1", "0" }));
+        }
+        QCOMPARE(r.Column("status"), QStringList({ "learned", "learned", "" }));
+        // The popup followed every question but the pairs, showing the card just asked.
+        QCOMPARE(r.events.holds, QList<int>(6, 2000));
+        QCOMPARE(popups.mid(0, 2), QStringList({ "apple/яблоко", "pear/груша" }));
+        QVERIFY(!popups.contains("hidden"));
+        QVERIFY(r.Find<QWidget>("Panel_popup")->isHidden());
+    }
+
+    void wrongChoiceScoresNothingAndAsksAnotherCard()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=2\nPopup delay=0\n");
+        DictionaryProbe::Execute(r.dictionary, "UPDATE tab SET vibor_perevoda_true = 1 WHERE header = 'apple'");
+        r.StartLearning();
+        QCOMPARE(r.AskedWord(), QString("pear"));
+        QLabel* wrong = r.LabelShowing("label_translation2_", "яблоко");
+        r.Click(wrong);
+        QVERIFY(wrong->font().strikeOut());
+        r.Click(wrong); // clicking a struck option again changes nothing more
+        QVERIFY(wrong->isVisible());
+        r.ChooseOption("груша");
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0", "0" }));
+        // Pear still has the fewest answers, but the question after a mistake asks another card.
+        QCOMPARE(r.AskedWord(), QString("apple"));
+        for (int n = 1; n <= 2; ++n) {
+            QVERIFY(!r.Find<QLabel>(QString("label_translation2_%1").arg(n))->font().strikeOut());
+        }
+        QVERIFY(r.events.holds.isEmpty()); // popup delay 0: no popup at all
+        VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void pairBoardWithAMissDealsAnotherBoard()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=1\nPopup delay=2\n");
+        DictionaryProbe::Execute(r.dictionary, "UPDATE tab SET vibor_perevoda_true = 1");
+        r.StartLearning();
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QLabel* apple = r.LabelShowing("word_left", "apple");
+        r.Click(apple);
+        QCOMPARE(apple->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QLabel* pear = r.LabelShowing("word_right", "груша");
+        r.Click(pear);
+        QCOMPARE(apple->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(pear->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+        r.MatchPair("apple", "яблоко"); // found, but apple was missed on this board
+        r.MatchPair("pear", "груша");
+        QCOMPARE(r.Column("para_true"), QStringList({ "0", "1", "0" }));
+        // The board is empty below 100: a new one with every card again.
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        QCOMPARE(r.ExerciseStatus(), r.Percent("exercise_statistic", 50));
+        // Apple's pair lifts the last card to the threshold: recall comes at once.
+        r.MatchPair("apple", "яблоко");
+        QCOMPARE(r.VisiblePanel(), QString("Panel3"));
+        QCOMPARE(r.Column("para_true"), QStringList({ "1", "1", "0" }));
+        QVERIFY(r.events.holds.isEmpty());
+    }
+
+    void recallGradesOnlyAfterTheAnswerIsShown()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=1\nPopup delay=2\nUse vibor perevoda=0\nUse para=0\n");
+        QStringList popups;
+        r.events.onHold = [&] { popups << r.Find<QLabel>("label1")->text(); };
+        r.StartLearning();
+        QCOMPARE(r.AskedWord(), QString("apple"));
+        QCOMPARE(r.Find<QLabel>("Label_vspomnit")->text(), QString("apple (сущ.)"));
+        auto* right = r.Find<QPushButton>("Button2");
+        auto* wrong = r.Find<QPushButton>("Button3");
+        QVERIFY(right->isVisible() && !right->isEnabled() && wrong->isVisible() && !wrong->isEnabled());
+        QVERIFY(r.Find<QLabel>("Label_otvet")->isHidden());
+        r.Click(right);
+        QCOMPARE(r.Column("vspomnit_true"), QStringList({ "0", "0", "0" }));
+        r.Click(r.Find<QPushButton>("Button1"));
+        QVERIFY(r.Find<QPushButton>("Button1")->isHidden());
+        QVERIFY(r.Find<QLabel>("Label_otvet")->isVisible());
+        QCOMPARE(r.Find<QLabel>("Label_otvet")->y(), 256 + 4);
+        r.Click(wrong);
+        // Nothing counted; the popup showed the card answered wrongly; the next card is pear.
+        QCOMPARE(r.Column("vspomnit_true"), QStringList({ "0", "0", "0" }));
+        QCOMPARE(popups, QStringList { "apple" });
+        QCOMPARE(r.AskedWord(), QString("pear"));
+        QVERIFY(!r.Find<QPushButton>("Button2")->isEnabled());
+    }
+
+    void typedAnswerMustMatchTheTranslationExactly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("counted");
+        QTest::newRow("as stored") << "to go, to walk"
+                                   << "1";
+        QTest::newRow("blanks and a tab around") << "  to go, to walk\t"
+                                                 << "1";
+        QTest::newRow("a doubled inner blank") << "to go,  to walk"
+                                               << "0";
+        QTest::newRow("another letter case") << "To go, to walk"
+                                             << "0";
+        QTest::newRow("one meaning of several") << "to go"
+                                                << "0";
+        QTest::newRow("nothing") << ""
+                                 << "0";
+    }
+
+    void typedAnswerMustMatchTheTranslationExactly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, counted);
+        DictionaryBuilder cards;
+        cards.Card("go", "to go, to walk").Status("learning").Marked();
+        SetCounters(cards, { 1, 1, 1, 0 });
+        cards.Card("run", "бежать").Status("learning");
+        SetCounters(cards, { 1, 1, 1, 0 });
+        Running r(cards, "Kol correct answers=1\nPopup delay=0\n");
+        r.StartLearning();
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_perevod"));
+        QCOMPARE(r.AskedWord(), QString("go"));
+        r.Find<QLineEdit>("Edit1")->setText(typed);
+        QTest::keyClick(r.Find<QLineEdit>("Edit1"), Qt::Key_Enter);
+        QCOMPARE(r.Column("perevod_true"), QStringList({ counted, "0" }));
+        QCOMPARE(r.AskedWord(), QString("run")); // one attempt per question, right or wrong
+    }
+
+    void recallAfterTypedInALaterSessionShowsItsButtons()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=1\nPopup delay=0\n");
+        DictionaryProbe::Execute(
+            r.dictionary, "UPDATE tab SET vibor_perevoda_true = 1, para_true = 1, vspomnit_true = 1");
+        r.StartLearning();
+        QVERIFY(r.Find<QLineEdit>("Edit1")->isVisible());
+        r.Find<QLineEdit>("Edit1")->setText("left over");
+        r.BackToFamiliarization();
+        QVERIFY(!r.Window()->isVisible());
+        QVERIFY(r.Main()->isVisible());
+
+        DictionaryProbe::Execute(r.dictionary, "UPDATE tab SET vspomnit_true = 0");
+        r.StartLearning();
+        QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_vspomnit"));
+        QVERIFY(r.Find<QPushButton>("Button1")->isVisible());
+        QVERIFY(r.Find<QPushButton>("Button2")->isVisible());
+        QVERIFY(r.Find<QPushButton>("Button3")->isVisible());
+        QVERIFY(r.Find<QLineEdit>("Edit1")->isHidden());
+        QVERIFY(r.Find<QPushButton>("Button4")->isHidden());
+        QVERIFY(r.Find<QLabel>("Label_otvet")->isHidden());
+        QCOMPARE(r.Find<QLabel>("Label_vspomnit")->y(), 88);
+        // And back to typed: the box is emptied.
+        r.BackToFamiliarization();
+        DictionaryProbe::Execute(r.dictionary, "UPDATE tab SET vspomnit_true = 1");
+        r.StartLearning();
+        QVERIFY(r.Find<QLineEdit>("Edit1")->isVisible());
+        QVERIFY(r.Find<QLineEdit>("Edit1")->text().isEmpty());
+        QVERIFY(r.Find<QPushButton>("Button1")->isHidden());
+    }
+
+    void answersDuringThePopupBelongToNoQuestion()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=2\nPopup delay=1\n");
+        r.StartLearning();
+        QLabel* right = r.LabelShowing("label_translation2_", "яблоко");
+        // A second click on the same option arrives while the popup is up.
+        r.events.onHold = [&, once = true]() mutable {
+            if (once) {
+                once = false;
+                r.Click(right);
+            }
+        };
+        r.Click(right);
+        QCOMPARE(r.events.holds, QList<int> { 1000 });
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0", "0" }));
+        QCOMPARE(r.AskedWord(), QString("pear"));
+    }
+
+    void handEditedBlockSizeIsHeldToTheExercisesRows()
+    {
+        DictionaryBuilder cards;
+        for (int k = 1; k <= 12; ++k) {
+            cards.Card(QString("w%1").arg(k, 2, 10, QLatin1Char('0')), QString("t%1").arg(k)).Status("learning");
+        }
+        Running r(cards, "Max block size learning words=12\n");
+        r.StartLearning();
+        QVERIFY(r.Window()->isVisible());
+        QCOMPARE(r.VisibleLabels("label_translation2_"), 8);
+    }
+};
+
+QTEST_MAIN(TestLearningWindowSession)
+#include "tst_LearningWindowSession.moc"
