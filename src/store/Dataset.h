@@ -39,7 +39,7 @@ public:
     // Exchanges the contents of two datasets.
     void Swap(Dataset& other) noexcept;
 
-    int RecordCount() const { return int(m_order.size()); }
+    int RecordCount() const { return int(m_rowIds.size()); }
     // Moves to a 1-based record number; throws AppError when out of range.
     void MoveTo(int record);
     // The current record number; 0 when the dataset holds no rows.
@@ -78,6 +78,9 @@ private:
     Cell StoreValue(const SqlValue& value);
     Cell StoreBytes(std::string_view bytes, Cell tag);
     std::string_view BytesOf(Cell cell) const;
+    // Lays the rows out in record order; rows[k] is the row of record k + 1, rowStarts[row]
+    // where the row's values begin in m_bytes.
+    void ArrangeInRecordOrder(const std::vector<int>& rows, const std::vector<Cell>& rowStarts);
     QString TextOf(Cell cell) const;
     qint64 IntegerOf(Cell cell) const;
     void Set(const QString& column, SqlValue value);
@@ -85,9 +88,8 @@ private:
     QStringList m_columns;
     QHash<QString, int> m_columnIndex;
     int m_width = 0;
-    std::vector<Cell> m_cells; // row-major: m_width cells per row, in load order
-    std::vector<qint64> m_rowIds; // per row, in load order
-    std::vector<int> m_order; // record number - 1 -> row in load order
+    std::vector<Cell> m_cells; // row-major: m_width cells per row, in record order
+    std::vector<qint64> m_rowIds; // per row, in record order
     std::string m_bytes; // texts and big integers the cells point into
     int m_record = 0;
     SqliteConnection* m_connection = nullptr;

@@ -30,6 +30,34 @@ QStringList Headers(Dataset& dataset)
     return headers;
 }
 
+// Where the current record of a dataset differs from its row in the file, or empty. A
+// picture has no text in the dataset; only its presence is compared.
+QString DifferenceFromFile(const Dataset& cards, const QString& path)
+{
+    for (int column = 0; column < kColumnCount; ++column) {
+        const SqlValue inFile = DictionaryProbe::Value(path, cards.RowId(), ColumnName(column));
+        const bool same = IsNull(inFile)              ? cards.IsNullAt(column)
+            : std::holds_alternative<qint64>(inFile)  ? cards.IntegerAt(column) == std::get<qint64>(inFile)
+            : std::holds_alternative<QString>(inFile) ? cards.TextAt(column) == std::get<QString>(inFile)
+                                                      : !cards.IsNullAt(column);
+        if (!same) {
+            return QStringLiteral("card %1, column %2").arg(cards.RowId()).arg(ColumnName(column));
+        }
+    }
+    return {};
+}
+
+QString DifferenceFromFile(Dataset& cards, const QString& path, int records)
+{
+    for (int record = 1; record <= records; ++record) {
+        cards.MoveTo(record);
+        if (QString difference = DifferenceFromFile(cards, path); !difference.isEmpty()) {
+            return difference;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TestDictionaryStore : public QObject {
@@ -141,6 +169,43 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(AppError, cards.MoveTo(0));
         QVERIFY_THROWS_EXCEPTION(AppError, cards.MoveTo(3));
         QCOMPARE(cards.Record(), 2);
+    }
+
+    void everyValueMovesWithItsCardIntoHeaderOrder()
+    {
+        // The file lists the cards in id order, the browser in header order: texts, NULLs,
+        // a picture and a wide counter must each stay with their card, before and after an
+        // edit adds a text.
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("pear", "груша")
+                                 .Set(Picture, QByteArray("\x89PNG\0\1", 6))
+                                 .Set(ParaTrue, qint64(1) << 40)
+                                 .Card("Яблоко", "apple")
+                                 .Set(Transcription, std::monostate())
+                                 .Card("banana", "банан")
+                                 .Set(Example, QStringLiteral("A ripe banana."))
+                                 .Marked()
+                                 .Card("", "пусто")
+                                 .Card("apple", "яблоко")
+                                 .Set(Comment, QStringLiteral("fruit"))
+                                 .Set(MozaikaTrue, -(qint64(1) << 33))
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 3);
+        Dataset& cards = store.Browser();
+        QCOMPARE(Headers(cards), QStringList({ "", "apple", "banana", "pear", "Яблоко" }));
+        QCOMPARE(DifferenceFromFile(cards, path, 5), QString());
+
+        cards.MoveTo(4);
+        cards.Edit();
+        cards.SetText(kStatus, "learning");
+        cards.Post();
+        QCOMPARE(cards.Text(kStatus), QString("learning"));
+        QCOMPARE(DifferenceFromFile(cards, path, 5), QString());
+        store.ReloadBrowserDataset();
+        QCOMPARE(DifferenceFromFile(cards, path, 5), QString());
     }
 
     // Editing.
