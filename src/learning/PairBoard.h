@@ -39,11 +39,12 @@ public:
     int PairSelection() const { return m_pairSelection; }
     bool PairMissed(int card) const { return m_pairMissed.at(static_cast<std::size_t>(card - 1)); }
 
-    // Row n of each column, 1-based: the card it stands for, its text, whether it is found.
-    int LeftCard(int n) const { return Left(n).card; }
-    int RightCard(int m) const { return Right(m).card; }
-    const QString& LeftText(int n) const { return Left(n).text; }
-    const QString& RightText(int m) const { return Right(m).text; }
+    // Row n of each column, 1-based: the card it stands for (the id a pair is matched by), its
+    // text, whether it is found.
+    int PairLeftIds(int n) const { return Left(n).card; }
+    int PairRightIds(int m) const { return Right(m).card; }
+    const QString& PairLeftTexts(int n) const { return Left(n).text; }
+    const QString& PairRightTexts(int m) const { return Right(m).text; }
     bool LeftFound(int n) const { return Left(n).found; }
     bool RightFound(int m) const { return Right(m).found; }
     bool LeftSelected(int n) const { return m_pairSelection == n; }

@@ -54,10 +54,10 @@ void PairExercise::ShowBoard()
 {
     for (int n = 1; n <= PairPanel::kRowCount; ++n) {
         const bool onBoard = n <= m_board.Rows();
-        ShowEntry(m_panel.LeftLabel(n), onBoard && !m_board.LeftFound(n), onBoard ? m_board.LeftText(n) : QString(),
-            m_board.LeftSelected(n));
-        ShowEntry(m_panel.RightLabel(n), onBoard && !m_board.RightFound(n), onBoard ? m_board.RightText(n) : QString(),
-            m_board.RightSelected(n));
+        ShowEntry(m_panel.LeftLabel(n), onBoard && !m_board.LeftFound(n),
+            onBoard ? m_board.PairLeftTexts(n) : QString(), m_board.LeftSelected(n));
+        ShowEntry(m_panel.RightLabel(n), onBoard && !m_board.RightFound(n),
+            onBoard ? m_board.PairRightTexts(n) : QString(), m_board.RightSelected(n));
     }
 }
 

@@ -25,10 +25,10 @@ public:
     void SetUpRecallExercise();
     void SetUpTypedExercise();
 
-    void ShowAnswer(); // "Посмотреть ответ"
-    void GradeRight(); // "Верно"
-    void GradeWrong(); // "Неверно"
-    void CheckTypedAnswer(); // "Проверить" or Enter
+    void ShowAnswer(); // Button1, "Посмотреть ответ"
+    void GradeRight(); // Button2, "Верно"
+    void GradeWrong(); // Button3, "Неверно"
+    void CheckTypedAnswer(); // Button4, "Проверить", or Enter in Edit1
 
 private:
     void SetUpQuestion();

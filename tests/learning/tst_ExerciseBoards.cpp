@@ -171,10 +171,12 @@ private Q_SLOTS:
         board.Deal({ "w1", "w2", "w3" }, { "t1", "t2", "t3" }, random);
         QVERIFY(random.Finished());
         QCOMPARE(random.Reseeds(), 1);
-        QCOMPARE(QList<int>({ board.LeftCard(1), board.LeftCard(2), board.LeftCard(3) }), QList<int>({ 3, 2, 1 }));
-        QCOMPARE(QList<int>({ board.RightCard(1), board.RightCard(2), board.RightCard(3) }), QList<int>({ 3, 1, 2 }));
-        QCOMPARE(board.LeftText(1), QString("w3"));
-        QCOMPARE(board.RightText(2), QString("t1"));
+        QCOMPARE(
+            QList<int>({ board.PairLeftIds(1), board.PairLeftIds(2), board.PairLeftIds(3) }), QList<int>({ 3, 2, 1 }));
+        QCOMPARE(QList<int>({ board.PairRightIds(1), board.PairRightIds(2), board.PairRightIds(3) }),
+            QList<int>({ 3, 1, 2 }));
+        QCOMPARE(board.PairLeftTexts(1), QString("w3"));
+        QCOMPARE(board.PairRightTexts(2), QString("t1"));
         QCOMPARE(board.PairsLeft(), 3);
         QCOMPARE(board.PairSelection(), 0);
     }
