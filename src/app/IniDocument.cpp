@@ -41,15 +41,18 @@ IniDocument IniDocument::Parse(const QByteArray& bytes)
     if (text.isEmpty()) {
         return document;
     }
-    document.m_lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
-    for (QString& line : document.m_lines) {
-        if (line.endsWith(QLatin1Char('\r'))) {
+    // Each line keeps its own bytes; its text is only for matching names.
+    document.m_bytes = text.split('\n');
+    for (QByteArray& line : document.m_bytes) {
+        if (line.endsWith('\r')) {
             line.chop(1);
         }
+        document.m_lines.append(QString::fromUtf8(line));
     }
     // A final line break leaves one empty piece behind; it is not a line of the file.
     if (!document.m_lines.isEmpty() && document.m_lines.last().isEmpty()) {
         document.m_lines.removeLast();
+        document.m_bytes.removeLast();
     }
     return document;
 }
@@ -60,11 +63,23 @@ QByteArray IniDocument::Serialize() const
     if (m_byteOrderMark) {
         bytes += kByteOrderMark;
     }
-    for (const QString& line : m_lines) {
-        bytes += line.toUtf8();
+    for (const QByteArray& line : m_bytes) {
+        bytes += line;
         bytes += '\n';
     }
     return bytes;
+}
+
+void IniDocument::SetLine(int index, const QString& line)
+{
+    m_lines[index] = line;
+    m_bytes[index] = line.toUtf8();
+}
+
+void IniDocument::InsertLine(int index, const QString& line)
+{
+    m_lines.insert(index, line);
+    m_bytes.insert(index, line.toUtf8());
 }
 
 std::optional<IniDocument::Range> IniDocument::FindSection(const QString& section) const
@@ -172,10 +187,10 @@ void IniDocument::Write(const QString& section, const QString& key, const QStrin
     auto range = FindSection(section);
     if (!range) {
         if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty()) {
-            m_lines.append(QString());
+            InsertLine(int(m_lines.size()), QString());
         }
-        m_lines.append(QLatin1Char('[') + SingleLine(section).trimmed() + QLatin1Char(']'));
-        m_lines.append(cleanKey + QLatin1Char('=') + cleanValue);
+        InsertLine(int(m_lines.size()), QLatin1Char('[') + SingleLine(section).trimmed() + QLatin1Char(']'));
+        InsertLine(int(m_lines.size()), cleanKey + QLatin1Char('=') + cleanValue);
         return;
     }
     const int index = FindKey(*range, cleanKey);
@@ -183,7 +198,7 @@ void IniDocument::Write(const QString& section, const QString& key, const QStrin
         // Keep the key as the file spells it, without its surrounding blanks.
         const QString& line = m_lines[index];
         const QString storedKey = line.left(line.indexOf(QLatin1Char('='))).trimmed();
-        m_lines[index] = storedKey + QLatin1Char('=') + cleanValue;
+        SetLine(index, storedKey + QLatin1Char('=') + cleanValue);
         return;
     }
     // Append after the section's last non-blank line, so the blank line that separates it
@@ -192,5 +207,5 @@ void IniDocument::Write(const QString& section, const QString& key, const QStrin
     while (insertAt > range->begin && m_lines[insertAt - 1].trimmed().isEmpty()) {
         --insertAt;
     }
-    m_lines.insert(insertAt, cleanKey + QLatin1Char('=') + cleanValue);
+    InsertLine(insertAt, cleanKey + QLatin1Char('=') + cleanValue);
 }

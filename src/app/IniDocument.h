@@ -11,7 +11,8 @@
 //  - section and key names match without regard to letter case and surrounding blanks, so
 //    "During day value " and "during day value" address the same key;
 //  - values are read without their surrounding blanks;
-//  - comments, blank lines and unknown lines are kept through a rewrite;
+//  - comments, blank lines and unknown lines are kept through a rewrite, byte for byte, even
+//    where they are not UTF-8 (a comment in an 8-bit code page, a damaged line);
 //  - UTF-8 text; a leading byte-order mark is tolerated and kept.
 class IniDocument {
 public:
@@ -47,7 +48,10 @@ private:
     };
     std::optional<Range> FindSection(const QString& section) const;
     int FindKey(const Range& range, const QString& key) const;
+    void SetLine(int index, const QString& line);
+    void InsertLine(int index, const QString& line);
 
-    QStringList m_lines;
+    QStringList m_lines; // as text, for finding sections and keys
+    QList<QByteArray> m_bytes; // line by line, what Serialize writes: the bytes read, or the new line
     bool m_byteOrderMark = false;
 };
