@@ -197,7 +197,8 @@ QByteArray FieldText(const SqlValue& value, char separator)
         return QByteArray::number(*integer);
     }
     if (const auto* bytes = std::get_if<QByteArray>(&value)) {
-        return bytes->toBase64();
+        // An empty picture is quoted, since an empty unquoted field reads back as NULL.
+        return bytes->isEmpty() ? QByteArray("\"\"") : bytes->toBase64();
     }
     QByteArray text = std::get<QString>(value).toUtf8();
     const bool quote = text.isEmpty() || text.contains(separator) || text.contains('"') || text.contains('\n')

@@ -68,6 +68,7 @@ private Q_SLOTS:
         cards.push_back(CardRecord::Make("ёж", "hedgehog"));
         cards.back()[Id] = qint64(9000000000);
         cards.back()[PartOfSpeech] = std::monostate();
+        cards.back()[Picture] = QByteArray(""); // empty, not NULL
 
         const QByteArray text = CardCsv::Write(cards, separator);
         QCOMPARE(Describe(CardCsv::Parse(text, separator)), Describe(cards));
