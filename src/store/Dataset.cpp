@@ -93,9 +93,8 @@ void Dataset::Load(SqliteStatement& statement, SqliteConnection& connection, con
 // then lie front to back in memory. Left in load order, every card read would jump across
 // the 14 MB of a 100,000-card dictionary, a cache miss or two per card. Each row's values
 // lie together in m_bytes (from rowStarts[row] to the next row's start), so they move in
-// one piece. The texts move first and the cells after, so only one of the buffers exists
-// twice at a time, and never together with the sort keys: the load's peak memory stays
-// that of the sort.
+// one piece, into a new buffer made after the sort keys are gone, so the load's peak memory
+// stays that of the sort.
 void Dataset::ArrangeInRecordOrder(const std::vector<int>& rows, const std::vector<Cell>& rowStarts)
 {
     std::string bytes;
@@ -116,16 +115,27 @@ void Dataset::ArrangeInRecordOrder(const std::vector<int>& rows, const std::vect
     m_bytes.swap(bytes);
     std::string().swap(bytes);
 
-    std::vector<Cell> cells(m_cells.size());
-    std::vector<qint64> rowIds(m_rowIds.size());
-    for (size_t record = 0; record < rows.size(); ++record) {
-        const size_t row = size_t(rows[record]);
-        std::copy_n(m_cells.begin() + ptrdiff_t(row * size_t(m_width)), m_width,
-            cells.begin() + ptrdiff_t(record * size_t(m_width)));
-        rowIds[record] = m_rowIds[row];
+    // The cells and row ids move in place, cycle by cycle of the permutation: no second
+    // copy of them is ever made (fresh memory costs a page fault per 4 KiB).
+    const size_t width = size_t(m_width);
+    std::vector<bool> placed(rows.size());
+    std::vector<Cell> saved(width);
+    for (size_t start = 0; start < rows.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        std::copy_n(m_cells.begin() + ptrdiff_t(start * width), width, saved.begin());
+        const qint64 savedId = m_rowIds[start];
+        size_t record = start;
+        for (size_t row = size_t(rows[record]); row != start; record = row, row = size_t(rows[record])) {
+            std::copy_n(m_cells.begin() + ptrdiff_t(row * width), width, m_cells.begin() + ptrdiff_t(record * width));
+            m_rowIds[record] = m_rowIds[row];
+            placed[record] = true;
+        }
+        std::copy(saved.begin(), saved.end(), m_cells.begin() + ptrdiff_t(record * width));
+        m_rowIds[record] = savedId;
+        placed[record] = true;
     }
-    m_cells.swap(cells);
-    m_rowIds.swap(rowIds);
 }
 
 void Dataset::Clear()
