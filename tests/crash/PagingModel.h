@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CrashPlan.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class SqliteConnection;
+
+// The paging dictionary as the crash checks see it: each card's status, in record order
+// (the cards' ids follow their header order), and which cards carry the mark.
+struct PagingState {
+    QStringList statuses;
+    QList<int> marked; // record numbers, ascending
+
+    bool operator==(const PagingState& other) const = default;
+    // The marked card, 0 when none or several are.
+    int Current() const { return marked.size() == 1 ? marked.first() : 0; }
+    // "mark 12; statuses .LDI..." for failure messages.
+    QString Describe() const;
+};
+
+namespace PagingModel {
+
+// What a browser step writes, edit by edit: the state of the file after each edit the step
+// posts, the last one being the step done (every question answered Yes). Each edit is one
+// commit, so a kill leaves the file in the state before the step or in one of these.
+QList<PagingState> StepStages(const PagingState& before, CrashPlan::Step step);
+
+PagingState Read(SqliteConnection& connection);
+
+} // namespace PagingModel
