@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QTextStream;
+
+// The benchmark's results: one line per figure with ours, the floor, their ratio and whether
+// the figure meets its target, then a summary line.
+class FigureTable {
+public:
+    enum class Unit { Milliseconds, Megabytes };
+
+    struct Figure {
+        explicit Figure(QString figureName, double oursValue, double floorValue, Unit figureUnit = Unit::Milliseconds)
+            : name(std::move(figureName))
+            , ours(oursValue)
+            , floor(floorValue)
+            , unit(figureUnit)
+        {
+        }
+
+        QString name;
+        double ours = 0;
+        double floor = 0;
+        Unit unit = Unit::Milliseconds;
+        double maxRatio = 1.5;
+        double maxOurs = 0; // an upper bound on ours itself; 0 for none
+        QString floorName; // what the floor is, for the target text ("durable updates")
+    };
+
+    static double Ratio(const Figure& figure);
+    static bool Met(const Figure& figure);
+    static QString TargetText(const Figure& figure);
+
+    // Prints the figure's line at once, so a long run shows its progress.
+    void Add(const Figure& figure, QTextStream& out);
+    void PrintHeader(QTextStream& out) const;
+    void PrintSummary(QTextStream& out) const;
+
+    int MissedCount() const;
+
+private:
+    QList<Figure> m_figures;
+};
