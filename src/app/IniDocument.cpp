@@ -44,7 +44,9 @@ IniDocument IniDocument::Parse(const QByteArray& bytes)
     // Each line keeps its own bytes; its text is only for matching names.
     document.m_bytes = text.split('\n');
     for (QByteArray& line : document.m_bytes) {
-        if (line.endsWith('\r')) {
+        // Every carriage return before a line break goes: a line kept ending in one would be
+        // written back as a shorter line, so each rewrite of the file would change it again.
+        while (line.endsWith('\r')) {
             line.chop(1);
         }
         document.m_lines.append(QString::fromUtf8(line));

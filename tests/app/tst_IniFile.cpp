@@ -121,6 +121,24 @@ private Q_SLOTS:
         QVERIFY(!document.Value("Main", "First start").has_value());
     }
 
+    void rewriteIsStable_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("line breaks of another system")
+            << QByteArray("[Main]\r\nA=1\r\n") << QByteArray("[Main]\nA=1\n");
+        QTest::newRow("several carriage returns")
+            << QByteArray("[Main]\r\r\nA=1\r\r\r\n\r\r\n") << QByteArray("[Main]\nA=1\n\n");
+        QTest::newRow("carriage return inside a line kept") << QByteArray("; a\rb\n") << QByteArray("; a\rb\n");
+    }
+    void rewriteIsStable()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, written);
+        QCOMPARE(IniDocument::Parse(text).Serialize(), written);
+        QCOMPARE(IniDocument::Parse(written).Serialize(), written);
+    }
+
     void byteOrderMarkKept()
     {
         IniDocument document = IniDocument::Parse("\xEF\xBB\xBF[Main]\nA=1\n");
