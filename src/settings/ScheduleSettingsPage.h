@@ -1,10 +1,9 @@
 #pragma once
 
-#include "settings/DailyTime.h"
+#include "settings/DailyTimeEditor.h"
 
 #include <QWidget>
 
-class DailyTimeEditor;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
