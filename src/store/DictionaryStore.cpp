@@ -143,13 +143,15 @@ void DictionaryStore::ResetStatistics()
 {
     SqliteConnection& connection = Connection();
     const QString purpose = QStringLiteral("reset the learning statistics of");
-    connection.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    // The transaction's own statements fail with the same purpose: a read-only file or a
+    // lock is reported at BEGIN, a full disk at COMMIT.
+    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
     try {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
         }
         RunEntry(connection, StatementCatalogue::MarkFirstCard(), purpose);
-        connection.Execute(QStringLiteral("COMMIT"));
+        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
     } catch (...) {
         if (connection.InTransaction()) {
             connection.Execute(QStringLiteral("ROLLBACK"));
