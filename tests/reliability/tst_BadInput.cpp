@@ -1,4 +1,5 @@
 #include "app/GlossmereApp.h"
+#include "app/GradientPanel.h"
 #include "app/IniDocument.h"
 #include "app/MainWindow.h"
 #include "support/DictionaryProbe.h"
@@ -276,6 +277,23 @@ private Q_SLOTS:
         CheckError(program, path, "read-only");
         // The step did not happen: the browser stays where the file says it is.
         QCOMPARE(Position(main), QString("1/3"));
+        // The commands on the whole dictionary fail the same way, and take nothing down.
+        QMenu* service = main->menuBar()->actions()[1]->menu();
+        program.prompts.ExpectConfirm(true).ExpectError();
+        service->actions()[4]->trigger(); // reset the learning statistics
+        program.prompts.ExpectError();
+        service->actions()[5]->trigger(); // return the removed cards
+        VERIFY_PROMPTS(program.prompts);
+        // Each error says, in the program's words, which command failed on which file and why.
+        const QList<ScriptedPrompts::Shown> shown = program.prompts.ShownPrompts();
+        QCOMPARE(shown.size(), 4);
+        for (const auto& [index, command] : { std::pair { 2, "Cannot reset the learning statistics of " + path },
+                 std::pair { 3, "Cannot return the removed cards to learning in " + path } }) {
+            QVERIFY2(shown[index].text.startsWith(command), qPrintable(shown[index].text));
+            QVERIFY2(shown[index].text.contains("read-only"), qPrintable(shown[index].text));
+        }
+        QVERIFY(main->BusyPanel()->isHidden());
+        QCOMPARE(Position(main), QString("1/3"));
         QCOMPARE(DictionaryProbe::Bytes(path), before);
         QCOMPARE(folder.Entries(), QStringList { "read-only.dat" });
         OpenAnotherAndPage(program, main);
@@ -354,13 +372,31 @@ private Q_SLOTS:
         }
     }
 
-    // A language file of garbage: the windows keep their built-in texts and the program works.
+    // A language file of garbage: random bytes, or nonsense entries in every window's
+    // section (menu places that do not exist, keys without values, controls no window has,
+    // 100 KB texts). The windows keep their built-in texts where nothing applies, and the
+    // program works.
+    void languageFileOfGarbage_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("random bytes") << RandomBytes(16 * 1024, 23);
+        QByteArray nonsense;
+        const QByteArray longText(100 * 1024, 'x');
+        for (const char* section : { "Form1", "Form2", "Form3", "Form4", "Form5", "Form7", "Form15" }) {
+            nonsense += QByteArray("[") + section + "]\n"
+                + "MainMenu1[99]=far\nMainMenu1[0][99]=far\nMainMenu1[-1][0]=negative\nMainMenu1[][]=empty\n"
+                  "MainMenu1[0=open\n]][[=brackets\nMainMenu1[99999999999999999999][1]=huge\nLMDSpeedButton1\n"
+                  "=no key\nmessage_=\nmessage_delete\nLabel99=no such label\nXPCheckBox1\x01=\x01\nForm1=\n"
+                + "XPPanel1=" + longText + "\nLabel1=" + longText + "\nmessage_mode1=" + longText + "\n";
+        }
+        QTest::newRow("nonsense entries") << nonsense;
+    }
     void languageFileOfGarbage()
     {
+        QFETCH(QByteArray, text);
         TestProgram program;
         const QString language = program.paths.ExeFolder + "Language/eng.lng";
-        WriteBytes(language, RandomBytes(16 * 1024, 23));
-        const QByteArray before = DictionaryProbe::Bytes(language);
+        WriteBytes(language, text);
         const QString dictionary = program.MakeDictionary("cards.dat", "L*..");
         program.WriteSettings("[Main]\nLanguage=english\nDict=" + dictionary.toUtf8() + "\n");
         GlossmereApp app(program.paths, program.services, program.tray);
@@ -372,7 +408,7 @@ private Q_SLOTS:
         ClickNext(main);
         QCOMPARE(Word(main), QString("w02"));
         OpenAnotherAndPage(program, main);
-        QCOMPARE(DictionaryProbe::Bytes(language), before);
+        QCOMPARE(DictionaryProbe::Bytes(language), text);
     }
 };
 
