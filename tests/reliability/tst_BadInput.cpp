@@ -361,7 +361,9 @@ private Q_SLOTS:
         const QList<QByteArray> lines = after.split('\n');
         qsizetype found = 0;
         for (QByteArray line : settings.split('\n')) {
-            line.chop(line.endsWith('\r') ? 1 : 0);
+            while (line.endsWith('\r')) {
+                line.chop(1); // line ends are the program's to write
+            }
             if (line.startsWith("Kol starts=") || line.startsWith("Dict=") || line.isEmpty()) {
                 continue; // the program's own keys, rewritten
             }
