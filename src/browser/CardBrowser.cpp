@@ -58,6 +58,16 @@ void CardBrowser::MarkAsCurrent(int record, bool keepIgnored)
     cards.Post();
 }
 
+void CardBrowser::MoveMark(int from, int to, bool keepIgnored)
+{
+    // Both edits go to the file in one commit, so the dictionary never keeps two marks or
+    // none, and a step costs one durable write.
+    m_store.RunAsOneEdit([&] {
+        SetMark(from, false);
+        MarkAsCurrent(to, keepIgnored);
+    });
+}
+
 void CardBrowser::ShowCard(int record)
 {
     if (record <= 0 || !m_store.IsOpen()) {
@@ -92,15 +102,13 @@ void CardBrowser::NextStep()
         }
     }
     if (found > 0) {
-        SetMark(old, false);
-        MarkAsCurrent(found, false);
+        MoveMark(old, found, false);
         m_currentRecord = found;
         ShowCard(found);
     } else if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info1")))) {
         // Going on from the first card shows it even when it was removed.
+        MoveMark(old, 1, true);
         m_currentRecord = 1;
-        SetMark(old, false);
-        MarkAsCurrent(1, true);
         ShowCard(1);
     }
     ShowPosition();
@@ -115,9 +123,8 @@ void CardBrowser::PreviousStep()
     const int old = m_currentRecord;
     if (old == 1) {
         if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info2")))) {
+            MoveMark(old, count, true);
             m_currentRecord = count;
-            SetMark(old, false);
-            MarkAsCurrent(count, true);
             ShowCard(count);
         }
         ShowPosition();
@@ -131,8 +138,7 @@ void CardBrowser::PreviousStep()
             break;
         }
     }
-    SetMark(old, false);
-    MarkAsCurrent(taken, false);
+    MoveMark(old, taken, false);
     m_currentRecord = taken;
     ShowCard(taken);
     ShowPosition();

@@ -48,6 +48,9 @@ private:
     // Marks the record and, in the same edit, makes it a learning card unless it is learned
     // (or, when keepIgnored is set, removed).
     void MarkAsCurrent(int record, bool keepIgnored);
+    // Moves the mark from one record to another (the current card's status following as
+    // MarkAsCurrent says) in one commit.
+    void MoveMark(int from, int to, bool keepIgnored);
 
     DictionaryStore& m_store;
     Prompts& m_prompts;

@@ -129,6 +129,23 @@ void DictionaryStore::ReloadBrowserDataset()
     m_browser.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
 }
 
+void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
+{
+    SqliteConnection& connection = Connection();
+    const QString purpose = QStringLiteral("save the changes to the cards of");
+    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
+    try {
+        edits();
+        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
+    } catch (...) {
+        if (connection.InTransaction()) {
+            connection.Execute(QStringLiteral("ROLLBACK"));
+        }
+        ReloadBrowserDataset();
+        throw;
+    }
+}
+
 void DictionaryStore::OpenLearningBlock(int maxBlockSize)
 {
     SqliteConnection& connection = Connection();

@@ -20,6 +20,7 @@
 #include "store/HeaderOrder.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class EventPump;
@@ -46,6 +47,11 @@ public:
     Dataset& Learning() { return m_learning; }
 
     void ReloadBrowserDataset();
+
+    // Runs several row edits of the browser dataset as one durable commit: all of them
+    // reach the file or none does. On failure the browser dataset is read again from the
+    // file, so it never shows an edit the file does not hold, and the error is rethrown.
+    void RunAsOneEdit(const std::function<void()>& edits);
     // Loads the learning block (at most maxBlockSize cards in learning) into Learning().
     void OpenLearningBlock(int maxBlockSize);
     // Makes every card with a header new again and the first card the marked one in
