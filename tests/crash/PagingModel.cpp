@@ -38,9 +38,9 @@ struct Steps {
     void Posted() { stages.append(state); }
     void SetMark(int record, bool marked)
     {
-        state.marked.removeAll(record);
+        std::erase(state.marked, record);
         if (marked) {
-            state.marked.append(record);
+            state.marked.push_back(record);
             std::sort(state.marked.begin(), state.marked.end());
         }
         Posted();
@@ -48,8 +48,8 @@ struct Steps {
     // The mark and the status go into one edit.
     void MarkAsCurrent(int record, bool keepRemoved)
     {
-        state.marked.removeAll(record);
-        state.marked.append(record);
+        std::erase(state.marked, record);
+        state.marked.push_back(record);
         std::sort(state.marked.begin(), state.marked.end());
         QString& status = state.statuses[record - 1];
         if (status != StatusValue::kLearned && !(keepRemoved && status == StatusValue::kIgnore)) {
@@ -117,7 +117,7 @@ PagingState Read(SqliteConnection& connection)
     while (select.Step()) {
         state.statuses << select.ColumnText(0);
         if (select.ColumnInteger(1) != 0) {
-            state.marked << int(state.statuses.size());
+            state.marked.push_back(int(state.statuses.size()));
         }
     }
     return state;

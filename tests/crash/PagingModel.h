@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class SqliteConnection;
 
@@ -12,11 +13,13 @@ class SqliteConnection;
 // (the cards' ids follow their header order), and which cards carry the mark.
 struct PagingState {
     QStringList statuses;
-    QList<int> marked; // record numbers, ascending
+    // Record numbers, ascending (a standard vector: Qt 6.4 compares two empty lists of
+    // plain values by handing memcmp a null pointer, which the sanitizer build reports).
+    std::vector<int> marked;
 
     bool operator==(const PagingState& other) const = default;
     // The marked card, 0 when none or several are.
-    int Current() const { return marked.size() == 1 ? marked.first() : 0; }
+    int Current() const { return marked.size() == 1 ? marked.front() : 0; }
     // "mark 12; statuses .LDI..." for failure messages.
     QString Describe() const;
 };
