@@ -29,51 +29,41 @@ namespace PagingModel {
 
 namespace {
 
-// A state being stepped through, recording itself after every edit.
+// A state being stepped through, recording itself after every commit.
 struct Steps {
     PagingState state;
     QList<PagingState> stages;
 
     bool Removed(int record) const { return state.statuses.at(record - 1) == StatusValue::kIgnore; }
-    void Posted() { stages.append(state); }
-    void SetMark(int record, bool marked)
+    void Committed() { stages.append(state); }
+    // The card left loses the mark, the card reached gets it and enters learning unless it is
+    // learned (or removed, when that is kept): one commit.
+    void MoveMark(int from, int to, bool keepRemoved)
     {
-        std::erase(state.marked, record);
-        if (marked) {
-            state.marked.push_back(record);
-            std::sort(state.marked.begin(), state.marked.end());
-        }
-        Posted();
-    }
-    // The mark and the status go into one edit.
-    void MarkAsCurrent(int record, bool keepRemoved)
-    {
-        std::erase(state.marked, record);
-        state.marked.push_back(record);
+        std::erase(state.marked, from);
+        std::erase(state.marked, to);
+        state.marked.push_back(to);
         std::sort(state.marked.begin(), state.marked.end());
-        QString& status = state.statuses[record - 1];
+        QString& status = state.statuses[to - 1];
         if (status != StatusValue::kLearned && !(keepRemoved && status == StatusValue::kIgnore)) {
             status = StatusValue::kLearning;
         }
-        Posted();
+        Committed();
     }
     void Next(int from)
     {
         for (int record = from + 1; record <= state.statuses.size(); ++record) {
             if (!Removed(record)) {
-                SetMark(from, false);
-                MarkAsCurrent(record, false);
+                MoveMark(from, record, false);
                 return;
             }
         }
-        SetMark(from, false);
-        MarkAsCurrent(1, true);
+        MoveMark(from, 1, true);
     }
     void Previous(int from)
     {
         if (from == 1) {
-            SetMark(from, false);
-            MarkAsCurrent(int(state.statuses.size()), true);
+            MoveMark(from, int(state.statuses.size()), true);
             return;
         }
         int taken = from;
@@ -83,8 +73,7 @@ struct Steps {
                 break;
             }
         }
-        SetMark(from, false);
-        MarkAsCurrent(taken, false);
+        MoveMark(from, taken, false);
     }
 };
 
@@ -103,7 +92,7 @@ QList<PagingState> StepStages(const PagingState& before, CrashPlan::Step step)
         break;
     case CrashPlan::Step::Remove:
         steps.state.statuses[from - 1] = StatusValue::kIgnore;
-        steps.Posted();
+        steps.Committed();
         steps.Next(from);
         break;
     }

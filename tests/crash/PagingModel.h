@@ -26,9 +26,10 @@ struct PagingState {
 
 namespace PagingModel {
 
-// What a browser step writes, edit by edit: the state of the file after each edit the step
-// posts, the last one being the step done (every question answered Yes). Each edit is one
-// commit, so a kill leaves the file in the state before the step or in one of these.
+// What a browser step writes, commit by commit: the state of the file after each commit of
+// the step, the last one being the step done (every question answered Yes). A step moves
+// the mark in one commit; a removal first saves the card's new status in one of its own.
+// A kill leaves the file in the state before the step or in one of these.
 QList<PagingState> StepStages(const PagingState& before, CrashPlan::Step step);
 
 PagingState Read(SqliteConnection& connection);
