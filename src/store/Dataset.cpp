@@ -1,6 +1,7 @@
 #include "store/Dataset.h"
 
 #include "app/AppError.h"
+#include "store/CardTable.h"
 #include "store/HeaderOrder.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
@@ -39,7 +40,11 @@ void Dataset::Load(SqliteStatement& statement, SqliteConnection& connection, con
     m_connection = &connection;
     m_width = statement.ColumnCount() - 1;
     for (int column = 0; column < m_width; ++column) {
-        m_columns << statement.ColumnName(column + 1);
+        // The engine, and so the check of a dictionary, match column names without regard to
+        // ASCII letter case: a file's "Active_Word" is the card table's active_word.
+        const QString name = statement.ColumnName(column + 1);
+        const int known = CardTable::FindColumn(QString::fromUtf8(name.toUtf8().toLower()));
+        m_columns << (known >= 0 ? CardTable::ColumnName(known) : name);
         m_columnIndex.insert(m_columns.last(), column);
     }
     // Room for every row the file can hold is set aside at once, so the buffers never move

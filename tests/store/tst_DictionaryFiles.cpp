@@ -214,6 +214,31 @@ private Q_SLOTS:
         QCOMPARE(DictionaryProbe::Bytes(path), before);
     }
 
+    // Column names match without regard to letter case, as in the engine: a file the check
+    // accepts opens, reads and saves by the card table's names.
+    void columnNamesInOtherLetterCaseOpen()
+    {
+        TempFolder folder;
+        const QString path = folder.File("upper.dat");
+        const QByteArray columns = QByteArray(kColumns16)
+                                       .replace("id INTEGER", "ID INTEGER")
+                                       .replace("header", "Header")
+                                       .replace("status", "STATUS")
+                                       .replace("active_word", "Active_Word");
+        MakeKeyed(path,
+            "CREATE TABLE tab (" + columns
+                + ");INSERT INTO tab (header, translation, active_word) VALUES ('b', 'x', 0), ('a', 'y', 0);");
+        QCOMPARE(DictionaryFile::Problem(path), QString());
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        Dataset& cards = store.Browser();
+        QCOMPARE(cards.Text("header"), QString("a"));
+        store.ReloadBrowserDataset();
+        QVERIFY(cards.Flag("active_word"));
+        QCOMPARE(cards.Text("status"), QString("learning"));
+    }
+
     // A dictionary made by the sqlcipher shell of this engine version, as documented.
     void fixtureOfThisEngineVersionOpens()
     {
