@@ -72,7 +72,7 @@ void GlossmereApp::CreateWindows()
     m_statistics = std::make_unique<StatisticsWindow>(m_main.get());
     m_information = std::make_unique<DictionaryInfoWindow>(m_main.get());
     m_learning = std::make_unique<LearningWindow>();
-    m_settingsDialog = std::make_unique<SettingsDialog>();
+    m_settingsDialog = std::make_unique<SettingsDialog>(m_main.get());
     m_about = std::make_unique<AboutWindow>(m_services.shell, m_main.get());
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
     m_main->Maintenance().SetWindows(m_statistics.get(), m_information.get());
