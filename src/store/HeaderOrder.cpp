@@ -10,6 +10,8 @@
 
 namespace {
 
+// Registered as SQLITE_UTF16_ALIGNED: the texts of a UTF-16 file lie in its pages at any
+// address, and the engine copies them to an even one only when asked to.
 int CompareUtf16(void* context, int sizeA, const void* a, int sizeB, const void* b)
 {
     const auto* order = static_cast<const HeaderOrder*>(context);
@@ -124,7 +126,7 @@ std::vector<int> HeaderOrder::Sort(
 void HeaderOrder::Register(SqliteConnection& connection) const
 {
     const int code = sqlite3_create_collation_v2(
-        connection.Handle(), kCollation, SQLITE_UTF16, const_cast<HeaderOrder*>(this), &CompareUtf16, nullptr);
+        connection.Handle(), kCollation, SQLITE_UTF16_ALIGNED, const_cast<HeaderOrder*>(this), &CompareUtf16, nullptr);
     if (code != SQLITE_OK) {
         connection.Fail(QStringLiteral("Cannot set up the card order for"), code);
     }

@@ -119,7 +119,11 @@ QString SqliteStatement::ColumnText(int column) const
 
 std::string_view SqliteStatement::ColumnBytes(int column) const
 {
-    const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
+    // Text comes as UTF-8 whatever the file's encoding: asked for a blob, the engine would hand
+    // over the text of a UTF-16 database as its UTF-16 bytes.
+    const auto* data = static_cast<const char*>(sqlite3_column_type(m_statement, column) == SQLITE_TEXT
+            ? static_cast<const void*>(sqlite3_column_text(m_statement, column))
+            : sqlite3_column_blob(m_statement, column));
     const int size = sqlite3_column_bytes(m_statement, column);
     return data ? std::string_view(data, size_t(size)) : std::string_view();
 }

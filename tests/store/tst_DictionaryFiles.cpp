@@ -239,6 +239,36 @@ private Q_SLOTS:
         QCOMPARE(cards.Text("status"), QString("learning"));
     }
 
+    // The engine keeps a file's texts in UTF-8 or UTF-16, as the file was made; the program
+    // reads and orders both the same (texts of a UTF-16 file may lie at odd addresses).
+    void textsOfAUtf16DictionaryRead()
+    {
+        TempFolder folder;
+        const QString path = folder.File("utf16.dat");
+        MakeKeyed(path,
+            "PRAGMA encoding = 'UTF-16le'; CREATE TABLE tab (" + QByteArray(kColumns16)
+                + "); INSERT INTO tab (header, translation, status, active_word) VALUES "
+                  "('ёж', 'hedgehog', 'learning', 0), ('apple', 'яблоко', 'learning', 1), "
+                  "('Banana', 'банан', 'learning', 0);");
+        QCOMPARE(DictionaryFile::Problem(path), QString());
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        Dataset& cards = store.Browser();
+        QCOMPARE(cards.Text("translation"), QString("яблоко"));
+        cards.MoveTo(3);
+        QCOMPARE(cards.Text("header"), QString("ёж"));
+        store.OpenLearningBlock(10);
+        QStringList block;
+        for (int record = 1; record <= store.Learning().RecordCount(); ++record) {
+            store.Learning().MoveTo(record);
+            block << store.Learning().Text("header");
+        }
+        QCOMPARE(block, QStringList({ "apple", "Banana", "ёж" }));
+        auto connection = DictionaryFile::Open(path);
+        QCOMPARE(std::get<QString>(DictionaryFile::ReadCards(*connection).front()[CardTable::Header]), QString("ёж"));
+    }
+
     // A dictionary made by the sqlcipher shell of this engine version, as documented.
     void fixtureOfThisEngineVersionOpens()
     {
