@@ -56,6 +56,15 @@ QString SchemaProblem(SqliteConnection& connection)
     if (names.isEmpty()) {
         return QStringLiteral("it holds no card table \"tab\"");
     }
+    // A view answers the column list like a table, but the program cannot write its cards.
+    if (connection.QueryText(QStringLiteral("SELECT type FROM sqlite_master WHERE name = 'tab' COLLATE NOCASE"))
+        == QLatin1String("view")) {
+        return QStringLiteral("\"tab\" is a view, not a table");
+    }
+    // Cards are read and written by their row ids, which a column of that name would hide.
+    if (names.contains(QStringLiteral("rowid"), Qt::CaseInsensitive)) {
+        return QStringLiteral("table \"tab\" has a column named \"rowid\", which hides the row ids of its cards");
+    }
     for (int column = 0; column < CardTable::kColumnCount; ++column) {
         const QString expected = CardTable::ColumnName(column);
         if (column >= names.size()) {

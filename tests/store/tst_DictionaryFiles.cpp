@@ -86,6 +86,10 @@ private Q_SLOTS:
                                               << "column 3 of table \"tab\" is \"status\"";
         QTest::newRow("without row ids") << "norowid"
                                          << "WITHOUT ROWID";
+        QTest::newRow("a view for the table") << "view"
+                                              << "\"tab\" is a view";
+        QTest::newRow("row ids hidden by a column") << "rowidcolumn"
+                                                    << "column named \"rowid\"";
         QTest::newRow("truncated") << "truncated"
                                    << "";
     }
@@ -124,6 +128,13 @@ private Q_SLOTS:
                     .append(")"));
         } else if (kind == "norowid") {
             MakeKeyed(path, QByteArray("CREATE TABLE tab (").append(kColumns16).append(") WITHOUT ROWID"));
+        } else if (kind == "view") {
+            MakeKeyed(path,
+                QByteArray("CREATE TABLE cards (")
+                    .append(kColumns16)
+                    .append("); CREATE VIEW tab AS SELECT *, rowid FROM cards"));
+        } else if (kind == "rowidcolumn") {
+            MakeKeyed(path, QByteArray("CREATE TABLE tab (").append(kColumns16).append(", rowid TEXT)"));
         } else if (kind == "truncated") {
             DictionaryBuilder builder;
             builder.Cards(3000);
