@@ -107,7 +107,9 @@ int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connec
     }
     browser.MoveTo(1);
     // A dictionary that cannot be written still opens on its first card; the mark is then
-    // not saved, and the first edit the user makes reports why.
+    // not saved, and the first edit the user makes reports why. That holds as well when the
+    // write fails for a reason the file's permissions do not show (another program's lock,
+    // a full disk, a trigger in the file refusing changes): the row stays as in the file.
     if (CanWrite(connection)) {
         browser.Edit();
         browser.SetFlag(activeWord, true);
@@ -115,7 +117,10 @@ int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connec
         if (current != CardTable::StatusValue::kLearned && current != CardTable::StatusValue::kIgnore) {
             browser.SetText(status, QString(CardTable::StatusValue::kLearning));
         }
-        browser.Post();
+        try {
+            browser.Post();
+        } catch (const AppError&) {
+        }
     }
     return 1;
 }

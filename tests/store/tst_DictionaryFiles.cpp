@@ -280,6 +280,34 @@ private Q_SLOTS:
         QCOMPARE(std::get<QString>(DictionaryFile::ReadCards(*connection).front()[CardTable::Header]), QString("ёж"));
     }
 
+    // A file that refuses changes in a way its permissions do not show (here a trigger) still
+    // opens on its first card, unmarked; the first edit says why it cannot be saved.
+    void dictionaryRefusingEditsStillOpens()
+    {
+        TempFolder folder;
+        const QString path = folder.File("refusing.dat");
+        MakeKeyed(path,
+            "CREATE TABLE tab (" + QByteArray(kColumns16)
+                + "); INSERT INTO tab (header, translation, active_word) VALUES ('b', 'x', 0), ('a', 'y', 0);"
+                  "CREATE TRIGGER no_edits BEFORE UPDATE ON tab BEGIN SELECT RAISE(ABORT, 'no edits here'); END;");
+        const QByteArray before = DictionaryProbe::Bytes(path);
+        CountingEventPump events;
+        DictionaryStore store(events);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        Dataset& cards = store.Browser();
+        QCOMPARE(cards.Text("header"), QString("a"));
+        QVERIFY(!cards.Flag("active_word"));
+        cards.Edit();
+        cards.SetText("status", "learned");
+        try {
+            cards.Post();
+            QFAIL("an edit the file refuses was saved");
+        } catch (const AppError& error) {
+            QVERIFY2(error.Message().contains("no edits here"), qPrintable(error.Message()));
+        }
+        QCOMPARE(DictionaryProbe::Bytes(path), before);
+    }
+
     // A dictionary made by the sqlcipher shell of this engine version, as documented.
     void fixtureOfThisEngineVersionOpens()
     {
