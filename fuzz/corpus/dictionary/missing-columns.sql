@@ -1,0 +1,3 @@
+SQL
+CREATE TABLE tab (id INTEGER PRIMARY KEY, header TEXT);
+CREATE TABLE other (x);
