@@ -1,5 +1,7 @@
 #include "app/IniDocument.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
@@ -41,7 +43,11 @@ IniDocument IniDocument::Parse(const QByteArray& bytes)
     if (text.isEmpty()) {
         return document;
     }
-    // Each line keeps its own bytes; its text is only for matching names.
+    // Each line keeps its own bytes; its text is only for matching names. A U+FEFF that begins
+    // a line is part of its text (only the file's first one is a mark, removed above), so the
+    // decoder must keep it: dropped, a rewritten line would no longer match its own name.
+    QStringDecoder decoder(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     document.m_bytes = text.split('\n');
     for (QByteArray& line : document.m_bytes) {
         // Every carriage return before a line break goes: a line kept ending in one would be
@@ -49,7 +55,7 @@ IniDocument IniDocument::Parse(const QByteArray& bytes)
         while (line.endsWith('\r')) {
             line.chop(1);
         }
-        document.m_lines.append(QString::fromUtf8(line));
+        document.m_lines.append(decoder.decode(line));
     }
     // A final line break leaves one empty piece behind; it is not a line of the file.
     if (!document.m_lines.isEmpty() && document.m_lines.last().isEmpty()) {

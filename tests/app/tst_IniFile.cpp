@@ -139,6 +139,18 @@ private Q_SLOTS:
         QCOMPARE(IniDocument::Parse(written).Serialize(), written);
     }
 
+    // U+FEFF marks the byte order only at the very start of a file; elsewhere it is text, so
+    // a line beginning with it keeps its name through a rewrite.
+    void byteOrderMarkInsideTheFileIsText()
+    {
+        IniDocument document = IniDocument::Parse("[Main]\n\xEF\xBB\xBFKey=1\n");
+        const QString key = QChar(0xFEFF) + QString("Key");
+        QVERIFY(!document.Value("Main", "Key").has_value());
+        QCOMPARE(document.ReadString("Main", key, ""), QString("1"));
+        document.Write("Main", key, "2");
+        QCOMPARE(IniDocument::Parse(document.Serialize()).ReadString("Main", key, ""), QString("2"));
+    }
+
     void byteOrderMarkKept()
     {
         IniDocument document = IniDocument::Parse("\xEF\xBB\xBF[Main]\nA=1\n");
