@@ -85,7 +85,10 @@ std::vector<RawRecord> SplitRecords(const QByteArray& text, CardCsv::Separator s
 
 QString DecodeUtf8(const Field& field, int line)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A U+FEFF that begins a field is part of its text: only the file's first one is a mark,
+    // and it is skipped before the fields are split. (By default the decoder drops it.)
+    QStringDecoder decoder(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(*field);
     if (decoder.hasError()) {
         Fail(line, QStringLiteral("the text is not valid UTF-8"));

@@ -69,6 +69,7 @@ private Q_SLOTS:
         cards.back()[Id] = qint64(9000000000);
         cards.back()[PartOfSpeech] = std::monostate();
         cards.back()[Picture] = QByteArray(""); // empty, not NULL
+        cards.back()[Comment] = QString(QChar(0xFEFF)) + "begins with the character of a byte-order mark";
 
         const QByteArray text = CardCsv::Write(cards, separator);
         QCOMPARE(Describe(CardCsv::Parse(text, separator)), Describe(cards));
