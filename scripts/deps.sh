@@ -9,6 +9,7 @@ glossmere_packages=(
     fonts-dejavu-core
     desktop-file-utils appstream
     clang-format
+    clang libclang-rt-14-dev
 )
 
 glossmere_install_missing() {
