@@ -15,6 +15,7 @@
 #include "learning/ExerciseNumbers.h"
 #include "learning/LearningWindow.h"
 #include "learning/PairExercise.h"
+#include "learning/PictureExercises.h"
 #include "learning/PairPanel.h"
 #include "learning/RecallExercise.h"
 #include "learning/RecallPanel.h"
@@ -62,6 +63,8 @@ LearningController::LearningController(LearningWindow& window, Context context, 
     , m_choice(std::make_unique<ChoiceExercise>(*window.Choice(), *window.Popup(), *this))
     , m_pairs(std::make_unique<PairExercise>(*window.Pairs(), *this))
     , m_recall(std::make_unique<RecallExercise>(*window.Recall(), *window.Popup(), *this))
+    , m_association(std::make_unique<AssociationExercise>(*window.Association(), *this))
+    , m_mosaic(std::make_unique<MosaicExercise>(*window.Choice(), *this))
 {
     connect(m_window.FamiliarizationButton(), &QToolButton::clicked, &m_window, &QWidget::close);
     connect(&m_window, &LearningWindow::Closed, this, [this] { m_context.mainWindow.show(); });

@@ -8,7 +8,8 @@
 // wrong answer. ExerciseSequencer holds the rules that move a block along (first and next
 // exercise, skipping disabled ones, the question card, the percentages). Each exercise is
 // a unit of its own on its panel of LearningWindow: ChoiceExercise (ChoiceQuestion),
-// PairExercise (PairBoard) and RecallExercise (recall and typed translation). The
+// PairExercise (PairBoard) and RecallExercise (recall and typed translation); the two
+// unscheduled picture exercises (AssociationExercise, MosaicExercise) answer there too. The
 // controller below starts a session from the main window, presents each exercise, and is
 // the ExerciseHost the units call back when an answer is right (the counter is written to
 // the dictionary at once) and when a question ends. When nothing is left to drill the
@@ -22,10 +23,12 @@
 #include <QString>
 #include <memory>
 
+class AssociationExercise;
 class ChoiceExercise;
 class DictionaryStore;
 class LanguageTable;
 class LearningWindow;
+class MosaicExercise;
 class PairExercise;
 class RecallExercise;
 class SettingsStore;
@@ -57,6 +60,8 @@ public:
     ChoiceExercise& Choice() { return *m_choice; }
     PairExercise& Pairs() { return *m_pairs; }
     RecallExercise& Recall() { return *m_recall; }
+    AssociationExercise& Association() { return *m_association; }
+    MosaicExercise& Mosaic() { return *m_mosaic; }
 
     // ExerciseHost
     LearningSession& Session() override { return m_session; }
@@ -95,6 +100,8 @@ private:
     std::unique_ptr<ChoiceExercise> m_choice;
     std::unique_ptr<PairExercise> m_pairs;
     std::unique_ptr<RecallExercise> m_recall;
+    std::unique_ptr<AssociationExercise> m_association;
+    std::unique_ptr<MosaicExercise> m_mosaic;
     bool m_advancing = false; // AdvanceSession is preparing the next question
     bool m_inTray = false; // the learning window was minimized to the notification area
 };
