@@ -49,7 +49,6 @@ void GlossmereApp::Start()
     m_languageName = decision.LanguageName;
     m_texts = std::make_unique<LanguageTable>(m_paths.ExeFolder);
     m_splash->ShowCentred();
-    QApplication::setApplicationDisplayName(QStringLiteral("Glossmere"));
 
     CreateWindows();
     for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics.get() },
@@ -77,7 +76,8 @@ void GlossmereApp::CreateWindows()
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
     m_main->Maintenance().SetWindows(m_statistics.get(), m_information.get());
     m_main->Maintenance().SetModalRunner(m_showModal);
-    m_reminders = std::make_unique<ReminderTimer>(m_settings->Settings(), m_services.clock, *m_main);
+    m_reminders = std::make_unique<ReminderTimer>(
+        m_settings->Settings(), m_services.clock, [this]() -> QWidget& { return BringBack(); });
     m_settingsController = std::make_unique<SettingsDialogController>(SettingsDialogController::Context {
         *m_settingsDialog, *m_settings, *m_texts, m_services.prompts, m_tray, *m_reminders, *m_main });
     ConnectCommands();
@@ -89,13 +89,25 @@ void GlossmereApp::ConnectCommands()
     QObject::connect(&m_tray, &Tray::ExitRequested, qApp, &QCoreApplication::quit);
     QObject::connect(m_main.get(), &MainWindow::AboutRequested, m_main.get(), [this] { m_showModal(*m_about); });
     // Memorization mode: the learning window owns the session that drives it.
-    auto* learning = new LearningController(
+    m_learningController = new LearningController(
         *m_learning, { m_services, *m_settings, *m_texts, *m_store, m_tray, *m_main }, m_learning.get());
-    QObject::connect(m_main.get(), &MainWindow::LearningRequested, learning, &LearningController::StartLearningSession);
+    QObject::connect(
+        m_main.get(), &MainWindow::LearningRequested, m_learningController, &LearningController::StartLearningSession);
+    QObject::connect(&m_tray, &Tray::OpenRequested, m_main.get(), [this] { BringBack(); });
     const auto openSettings = [this] { m_settingsController->OpenSettingsDialog(m_showModal); };
     QObject::connect(m_main.get(), &MainWindow::SettingsRequested, m_main.get(), openSettings);
     QObject::connect(&m_tray, &Tray::SettingsRequested, m_main.get(), openSettings);
     m_reminders->Apply(); // as the settings file said when the main window was created
+}
+
+QWidget& GlossmereApp::BringBack()
+{
+    if (m_learningController->SessionShown()) {
+        m_learningController->BringBack();
+        return *m_learning;
+    }
+    m_main->BringBack();
+    return *m_main;
 }
 
 int GlossmereApp::Run()

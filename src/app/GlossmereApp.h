@@ -17,7 +17,9 @@
 
 class AboutWindow;
 class DictionaryInfoWindow;
+class LearningController;
 class LearningWindow;
+class QWidget;
 class MainWindow;
 class QDialog;
 class ReminderTimer;
@@ -57,6 +59,10 @@ public:
     SubscriptionPrompt* Subscription() const { return m_subscription.get(); }
     SplashWindow* Splash() const { return m_splash.get(); }
 
+    // "Открыть", a double click on the tray icon, a reminder: the learning window comes back
+    // while a session runs, the main window otherwise. Returns the window brought back.
+    QWidget& BringBack();
+
 private:
     void CreateWindows();
     void ConnectCommands();
@@ -78,6 +84,7 @@ private:
     std::unique_ptr<SettingsDialog> m_settingsDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<SubscriptionPrompt> m_subscription;
+    LearningController* m_learningController = nullptr; // owned by the learning window
     // Declared last, so they are destroyed before the windows they refer to.
     std::unique_ptr<ReminderTimer> m_reminders;
     std::unique_ptr<SettingsDialogController> m_settingsController;

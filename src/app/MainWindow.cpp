@@ -91,7 +91,6 @@ MainWindow::MainWindow(Context context, QWidget* parent)
     m_maintenance = std::make_unique<MaintenanceCommands>(MaintenanceCommands::Context {
         m_context.store, m_context.services, m_context.texts, m_browser, m_busyPanel, m_context.languageName, this });
     qApp->installEventFilter(this);
-    connect(&m_context.tray, &Tray::OpenRequested, this, &MainWindow::BringBack);
 
     // Creation: settings, language, the dictionary, the first card.
     m_context.settings.LoadSettings();
@@ -322,9 +321,12 @@ void MainWindow::HideToTray()
 
 void MainWindow::BringBack()
 {
-    showNormal();
-    raise();
-    activateWindow();
+    // A window already on the screen keeps its place and the user's focus.
+    if (isHidden() || isMinimized()) {
+        showNormal();
+        raise();
+        activateWindow();
+    }
     m_context.tray.HideIcon();
 }
 

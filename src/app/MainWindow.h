@@ -49,7 +49,7 @@ public:
     void OpenDictionaryCommand();
     void ShowHelp();
     // Leaves the screen for the notification area (an ordinary minimize where there is
-    // none) and comes back.
+    // none) and comes back; a window already on the screen stays as it is.
     void HideToTray();
     void BringBack();
 

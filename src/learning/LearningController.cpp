@@ -15,8 +15,8 @@
 #include "learning/ExerciseNumbers.h"
 #include "learning/LearningWindow.h"
 #include "learning/PairExercise.h"
-#include "learning/PictureExercises.h"
 #include "learning/PairPanel.h"
+#include "learning/PictureExercises.h"
 #include "learning/RecallExercise.h"
 #include "learning/RecallPanel.h"
 #include "store/DictionaryStore.h"
@@ -71,7 +71,6 @@ LearningController::LearningController(LearningWindow& window, Context context, 
     // The state change is still being delivered: leave the screen once it is done.
     connect(&m_window, &LearningWindow::Minimized, this,
         [this] { QTimer::singleShot(0, this, &LearningController::HideToTray); });
-    connect(&m_context.tray, &Tray::OpenRequested, this, &LearningController::BringBack);
 }
 
 LearningController::~LearningController() = default;
@@ -312,17 +311,20 @@ void LearningController::HideToTray()
     m_window.hide();
 }
 
+bool LearningController::SessionShown() const
+{
+    return m_inTray || m_window.isVisible();
+}
+
 void LearningController::BringBack()
 {
-    // The main window answers the icon too; while a session is in the tray, the learning
-    // window is what comes back.
-    if (!m_inTray) {
-        return;
+    // A window already on the screen keeps its place and the user's focus.
+    if (m_inTray || m_window.isHidden() || m_window.isMinimized()) {
+        m_inTray = false;
+        m_context.mainWindow.hide();
+        m_window.showNormal();
+        m_window.raise();
+        m_window.activateWindow();
     }
-    m_inTray = false;
-    m_context.mainWindow.hide();
-    m_window.showNormal();
-    m_window.raise();
-    m_window.activateWindow();
     m_context.tray.HideIcon();
 }

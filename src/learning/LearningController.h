@@ -56,6 +56,12 @@ public:
     // main window, or says why there is nothing to learn. Errors are shown, not thrown.
     void StartLearningSession();
 
+    // A session is on the screen, or hidden in the notification area.
+    bool SessionShown() const;
+    // Brings the learning window back from the notification area or a minimize, in place
+    // of the main window.
+    void BringBack();
+
     const LearningSession& State() const { return m_session; }
     ChoiceExercise& Choice() { return *m_choice; }
     PairExercise& Pairs() { return *m_pairs; }
@@ -90,7 +96,6 @@ private:
     void MarkLearnedAndReload();
     void ShowInPlaceOfMainWindow();
     void HideToTray();
-    void BringBack();
     QString Message(const QString& key) const;
 
     LearningWindow& m_window;

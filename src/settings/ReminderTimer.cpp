@@ -1,14 +1,13 @@
 #include "settings/ReminderTimer.h"
 
 #include "app/AppSettings.h"
-#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
 
-ReminderTimer::ReminderTimer(AppSettings& settings, const Clock& clock, MainWindow& main)
+ReminderTimer::ReminderTimer(AppSettings& settings, const Clock& clock, std::function<QWidget&()> bringBack)
     : m_settings(settings)
-    , m_main(main)
+    , m_bringBack(std::move(bringBack))
     , m_scheduler(settings, clock)
     , m_timer(new QTimer(this))
     , m_flash([](QWidget& window) { QApplication::alert(&window, kFlashMs); })
@@ -45,7 +44,6 @@ void ReminderTimer::Tick()
     if (!m_scheduler.Tick()) {
         return;
     }
-    m_main.BringBack();
-    m_flash(m_main);
+    m_flash(m_bringBack());
     Q_EMIT Reminded();
 }

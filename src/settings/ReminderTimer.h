@@ -6,15 +6,15 @@
 #include <functional>
 
 class Clock;
-class MainWindow;
 class QTimer;
 class QWidget;
 struct AppSettings;
 
 // The one-second reminder timer ("Scheduler"). It runs while the settings say so; at each
 // tick it asks the ReminderScheduler, and a reminder brings the program back from the
-// notification area and flashes its window once, so that a reminder while the program is
-// already on the screen is still noticed.
+// notification area (the learning window while a session runs, else the main window) and
+// flashes that window once, so that a reminder while the program is already on the screen
+// is still noticed.
 class ReminderTimer final : public QObject {
     Q_OBJECT
 
@@ -22,7 +22,8 @@ public:
     static constexpr int kPeriodMs = 1000;
     static constexpr int kFlashMs = 1000;
 
-    ReminderTimer(AppSettings& settings, const Clock& clock, MainWindow& main);
+    // `bringBack` brings the program back to the screen and returns the window it shows.
+    ReminderTimer(AppSettings& settings, const Clock& clock, std::function<QWidget&()> bringBack);
 
     // Starts or stops the timer as ReminderTimerOn of the settings says.
     void Apply();
@@ -40,7 +41,7 @@ Q_SIGNALS:
 
 private:
     AppSettings& m_settings;
-    MainWindow& m_main;
+    std::function<QWidget&()> m_bringBack;
     ReminderScheduler m_scheduler;
     QTimer* m_timer;
     std::function<void(QWidget&)> m_flash;

@@ -1,6 +1,9 @@
 #include "LearningFixture.h"
 
 #include "app/GradientPanel.h"
+#include "settings/ReminderTimer.h"
+
+#include <QTimer>
 
 using namespace CardTable;
 
@@ -209,6 +212,44 @@ private Q_SLOTS:
         QVERIFY(!r.Main()->isVisible());
         QVERIFY(!r.program.tray.IsShown());
         QCOMPARE(r.AskedWord(), QString("apple")); // the question is still open
+    }
+
+    void reminderDuringASessionKeepsToTheLearningWindow()
+    {
+        // "0" minutes: every tick reminds.
+        Running r(TwoCards("0000 0000"), "",
+            kNoticesShown + "[Schedule]\nUse schedule=1\nDuring day=1\nDaily=0\nDuring day value=0\n");
+        ReminderTimer& reminders = *r.app->Reminders();
+        reminders.Timer()->stop();
+        QList<QWidget*> flashed;
+        reminders.SetFlash([&flashed](QWidget& window) { flashed.append(&window); });
+        r.StartLearning();
+
+        // On the screen the session only flashes; the main window stays hidden under it.
+        reminders.Tick();
+        QCOMPARE(flashed, QList<QWidget*> { r.Window() });
+        QVERIFY(r.Window()->isVisible());
+        QVERIFY(!r.Main()->isVisible());
+        QVERIFY(!r.program.tray.IsShown());
+
+        // From the tray the learning window comes back with its question still open.
+        r.Window()->showMinimized();
+        QTRY_VERIFY(r.program.tray.IsShown());
+        reminders.Tick();
+        QVERIFY(r.Window()->isVisible());
+        QVERIFY(!r.Window()->isMinimized());
+        QVERIFY(!r.Main()->isVisible());
+        QVERIFY(!r.program.tray.IsShown());
+        QCOMPARE(r.AskedWord(), QString("apple"));
+
+        // Once the session is over, a reminder brings back the main window.
+        r.BackToFamiliarization();
+        r.Main()->showMinimized();
+        QTRY_VERIFY(r.program.tray.IsShown());
+        reminders.Tick();
+        QVERIFY(r.Main()->isVisible());
+        QVERIFY(!r.Window()->isVisible());
+        QCOMPARE(flashed.last(), r.Main());
     }
 
     void failingDictionaryIsReportedAndCountsNothing()
