@@ -248,10 +248,11 @@ void MainWindow::OpenAndShow()
         m_browser.ShowCard(m_browser.CurrentRecord());
     });
     // A file that failed to open leaves the dictionary open before it in place: go on
-    // showing that one.
+    // showing that one, and let the next start open it too.
     if (!opened && m_context.store.IsOpen()) {
         m_dictionaryPath = m_context.store.Path();
         Guarded([this] {
+            m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
             m_browser.ShowPosition();
             m_browser.ShowCard(m_browser.CurrentRecord());
         });

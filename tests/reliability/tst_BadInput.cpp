@@ -235,6 +235,7 @@ private Q_SLOTS:
         CheckError(program, path, reason);
         // The dictionary open before stays open, on its card, and pages on.
         QCOMPARE(main->DictionaryPath(), current);
+        QCOMPARE(program.Setting("Main", "Dict"), current);
         QCOMPARE(Position(main), QString("2/4"));
         QCOMPARE(Word(main), QString("w02"));
         ClickNext(main);
