@@ -15,12 +15,13 @@ struct AppSettings {
     quint16 EnabledExerciseCount = 0; // flags of UseExercise that are on, counted as set
     ExerciseFlags NoticeShown; // one-time notice already shown
 
-    // Reminders. The interval (minutes) and the daily time are kept apart, so both modes
-    // can be armed at once without reading "12:00" as a number of minutes.
+    // Reminders. Both modes share one value, written by whichever mode was armed last: the
+    // minutes of the interval as decimal text ("120") or the daily time ("12:00"). A mode
+    // armed earlier stays armed but no longer matches it (a time is no number of minutes,
+    // a number never equals a time), so the mode armed last is the one that reminds.
     bool DuringDayArmed = false;
     bool DailyArmed = false;
-    QString DuringDayValue; // minutes as decimal text, e.g. "120"
-    QString DailyValue; // "HH:MM", e.g. "12:00"
+    QString ScheduleValue;
     qint64 IntervalStartTick = 0; // monotonic ms when the interval last started
     bool ReminderTimerOn = false; // whether the one-second reminder timer runs
 };

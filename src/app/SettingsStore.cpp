@@ -35,12 +35,12 @@ void SettingsStore::LoadSettings()
     if (file.ReadFlag(kSchedule, kUseSchedule, 1)) {
         if (file.ReadFlag(kSchedule, kDuringDay, 1)) {
             s.DuringDayArmed = true;
-            s.DuringDayValue = file.ReadString(kSchedule, kDuringDayValue, QStringLiteral("120"));
+            s.ScheduleValue = file.ReadString(kSchedule, kDuringDayValue, QStringLiteral("120"));
             s.IntervalStartTick = m_clock.MonotonicMs();
         }
         if (file.ReadFlag(kSchedule, kDaily, 1)) {
             s.DailyArmed = true;
-            s.DailyValue = file.ReadString(kSchedule, kDailyValue, QStringLiteral("12:00"));
+            s.ScheduleValue = file.ReadString(kSchedule, kDailyValue, QStringLiteral("12:00"));
         }
         s.ReminderTimerOn = true;
     } else {

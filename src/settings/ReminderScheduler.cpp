@@ -40,14 +40,14 @@ bool ReminderScheduler::Tick()
 bool ReminderScheduler::IsDue(qint64 now) const
 {
     if (m_settings.DuringDayArmed) {
-        const std::optional<qint64> interval = IntervalMs(m_settings.DuringDayValue);
+        const std::optional<qint64> interval = IntervalMs(m_settings.ScheduleValue);
         if (interval && now - m_settings.IntervalStartTick >= *interval) {
             return true;
         }
     }
     if (m_settings.DailyArmed) {
         const QTime time = m_clock.LocalTime();
-        return DailyTime::Join(time.hour(), time.minute()) == m_settings.DailyValue;
+        return DailyTime::Join(time.hour(), time.minute()) == m_settings.ScheduleValue;
     }
     return false;
 }

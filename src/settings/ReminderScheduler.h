@@ -1,9 +1,9 @@
 #pragma once
 
-// Reminders. The settings hold two reminder modes, each armed on its own: during the day
-// every N minutes (measured from IntervalStartTick on the monotonic clock), and daily at a
-// set time. ReminderScheduler decides, once a second, whether the user is to be reminded;
-// ReminderTimer runs it on a one-second timer and brings the program back to the screen.
+// Reminders. The settings hold two reminder modes: during the day every N minutes (measured
+// from IntervalStartTick on the monotonic clock), and daily at a set time; they share one
+// value (ScheduleValue), so only the mode armed last ever matches it. ReminderScheduler decides, once a second, whether
+// the user is to be reminded; ReminderTimer runs it on a one-second timer and brings the program back to the screen.
 // The settings dialog arms the modes and switches the timer on and off.
 
 #include <QString>

@@ -93,17 +93,18 @@ void SettingsForm::Save(const IniFile& file, AppSettings& settings) const
         return;
     }
     file.WriteInteger(kSchedule, kUseSchedule, 1);
-    // Arming one mode leaves the other as it was, and the interval keeps its starting point.
+    // Arming one mode leaves the other's flag as it was (the shared value silences it), and
+    // the interval keeps its starting point.
     if (DailySelected) {
-        settings.DailyValue = DailyTime::Join(Hour, Minute);
+        settings.ScheduleValue = DailyTime::Join(Hour, Minute);
         file.WriteInteger(kSchedule, kDaily, 1);
-        file.WriteString(kSchedule, kDailyValue, settings.DailyValue);
+        file.WriteString(kSchedule, kDailyValue, settings.ScheduleValue);
         settings.DailyArmed = true;
         file.WriteInteger(kSchedule, kDuringDay, 0);
     } else {
-        settings.DuringDayValue = QString::number(IntervalMinutes);
+        settings.ScheduleValue = QString::number(IntervalMinutes);
         file.WriteInteger(kSchedule, kDuringDay, 1);
-        file.WriteString(kSchedule, kDuringDayValue, settings.DuringDayValue);
+        file.WriteString(kSchedule, kDuringDayValue, settings.ScheduleValue);
         settings.DuringDayArmed = true;
         file.WriteInteger(kSchedule, kDaily, 0);
     }

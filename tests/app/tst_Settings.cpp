@@ -70,8 +70,7 @@ private Q_SLOTS:
         QVERIFY(s.ReminderTimerOn);
         QVERIFY(s.DuringDayArmed);
         QVERIFY(s.DailyArmed);
-        QCOMPARE(s.DailyValue, QString("12:00"));
-        QCOMPARE(s.DuringDayValue, QString("120"));
+        QCOMPARE(s.ScheduleValue, QString("12:00")); // the daily time, read last
         QCOMPARE(s.IntervalStartTick, qint64(123456));
         for (ExerciseKind kind : kAllExerciseKinds) {
             QVERIFY(s.NoticeShown[kind]);
@@ -111,13 +110,13 @@ private Q_SLOTS:
         QVERIFY(!s.DailyArmed);
     }
 
-    void bothModesKeepTheirOwnValues()
+    void bothModesShareOneValue()
     {
         const AppSettings s = Load("[Schedule]\nUse schedule=1\nDuring day=1\nDuring day value =45\nDaily=1\n"
                                    "daily value=07:30\n");
         QVERIFY(s.DuringDayArmed && s.DailyArmed);
-        QCOMPARE(s.DuringDayValue, QString("45"));
-        QCOMPARE(s.DailyValue, QString("07:30"));
+        QCOMPARE(s.ScheduleValue, QString("07:30"));
+        QCOMPARE(Load("[Schedule]\nDuring day value=45\nDaily=0\n").ScheduleValue, QString("45"));
     }
 
     void noticeShownIsWrittenAtOnce()

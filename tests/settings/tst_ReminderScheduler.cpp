@@ -37,7 +37,7 @@ private Q_SLOTS:
         clock.SetMonotonic(start);
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "120";
+        settings.ScheduleValue = "120";
         settings.IntervalStartTick = start;
         ReminderScheduler scheduler(settings, clock);
 
@@ -52,7 +52,7 @@ private Q_SLOTS:
         clock.SetMonotonic(0);
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "1";
+        settings.ScheduleValue = "1";
         settings.IntervalStartTick = 0;
         ReminderScheduler scheduler(settings, clock);
         clock.SetMonotonic(kMinute - 1);
@@ -70,7 +70,7 @@ private Q_SLOTS:
         FakeClock clock;
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "0";
+        settings.ScheduleValue = "0";
         settings.IntervalStartTick = clock.MonotonicMs();
         ReminderScheduler scheduler(settings, clock);
         QCOMPARE(RunFor(scheduler, clock, 3 * kSecond).size(), 3);
@@ -84,7 +84,7 @@ private Q_SLOTS:
         clock.SetMonotonic(30 * kMinute);
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "60";
+        settings.ScheduleValue = "60";
         ReminderScheduler scheduler(settings, clock);
         QCOMPARE(settings.IntervalStartTick, qint64(0));
         const QList<qint64> reminders = RunFor(scheduler, clock, 31 * kMinute);
@@ -93,7 +93,7 @@ private Q_SLOTS:
         // Already up longer than the interval: the very next tick reminds.
         AppSettings late;
         late.DuringDayArmed = true;
-        late.DuringDayValue = "60";
+        late.ScheduleValue = "60";
         ReminderScheduler lateScheduler(late, clock);
         QVERIFY(lateScheduler.Tick());
     }
@@ -103,7 +103,7 @@ private Q_SLOTS:
         FakeClock clock;
         AppSettings settings;
         settings.DailyArmed = true;
-        settings.DailyValue = "12:00";
+        settings.ScheduleValue = "12:00";
         ReminderScheduler scheduler(settings, clock);
         QStringList reminded;
         for (QTime time(11, 59, 58); time <= QTime(12, 1, 1); time = time.addSecs(1)) {
@@ -124,40 +124,41 @@ private Q_SLOTS:
         FakeClock clock;
         AppSettings settings;
         settings.DailyArmed = true;
-        settings.DailyValue = "07:05";
+        settings.ScheduleValue = "07:05";
         ReminderScheduler scheduler(settings, clock);
         clock.SetLocalTime(QTime(7, 5, 30));
         QVERIFY(scheduler.Tick());
         clock.SetLocalTime(QTime(19, 5, 30));
         QVERIFY(!scheduler.Tick());
-        settings.DailyValue = "7:05"; // not the two-digit form: never matches
+        settings.ScheduleValue = "7:05"; // not the two-digit form: never matches
         clock.SetLocalTime(QTime(7, 5, 30));
         QVERIFY(!scheduler.Tick());
     }
 
-    void bothModesArmedEachRemindOnTheirOwn()
+    void bothModesArmedOnlyTheLastArmedReminds()
     {
+        // Both flags on share one value: a daily time is no number of minutes, so only the
+        // daily mode reminds; after the interval is armed, its minutes never equal a time.
         FakeClock clock;
         clock.SetMonotonic(kMinute);
-        clock.SetLocalTime(QTime(11, 59, 0));
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "120";
-        settings.IntervalStartTick = kMinute;
         settings.DailyArmed = true;
-        settings.DailyValue = "12:00";
+        settings.IntervalStartTick = 0;
+        settings.ScheduleValue = "12:00";
         ReminderScheduler scheduler(settings, clock);
+        clock.SetLocalTime(QTime(11, 0, 0));
+        clock.SetMonotonic(1000 * kMinute);
         QVERIFY(!scheduler.Tick());
-        // The daily time comes before the interval is over, and restarts the interval.
+        clock.SetLocalTime(QTime(12, 0, 30));
+        QVERIFY(scheduler.Tick());
+
+        settings.ScheduleValue = "1";
         clock.Advance(kMinute);
-        clock.SetLocalTime(QTime(12, 0, 0));
         QVERIFY(scheduler.Tick());
-        QCOMPARE(settings.IntervalStartTick, 2 * kMinute);
-        clock.SetLocalTime(QTime(12, 1, 0));
-        clock.SetMonotonic(2 * kMinute + 120 * kMinute - 1);
+        clock.SetLocalTime(QTime(0, 1, 0));
+        clock.Advance(kSecond);
         QVERIFY(!scheduler.Tick());
-        clock.Advance(1);
-        QVERIFY(scheduler.Tick());
     }
 
     void intervalThatIsNoWholeNumberNeverReminds_data()
@@ -178,7 +179,7 @@ private Q_SLOTS:
         clock.SetMonotonic(400 * 24 * 60 * kMinute); // a long uptime
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = value;
+        settings.ScheduleValue = value;
         ReminderScheduler scheduler(settings, clock);
         QVERIFY(!scheduler.Tick());
         QCOMPARE(settings.IntervalStartTick, qint64(0));
@@ -192,7 +193,7 @@ private Q_SLOTS:
         clock.SetMonotonic(kSecond);
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "65535";
+        settings.ScheduleValue = "65535";
         settings.IntervalStartTick = kSecond;
         ReminderScheduler scheduler(settings, clock);
         QCOMPARE(ReminderScheduler::IntervalMs("65535"), std::optional<qint64>(65535 * kMinute));
@@ -209,8 +210,7 @@ private Q_SLOTS:
         FakeClock clock;
         clock.SetLocalTime(QTime(12, 0));
         AppSettings settings;
-        settings.DuringDayValue = "0";
-        settings.DailyValue = "12:00";
+        settings.ScheduleValue = "0";
         ReminderScheduler scheduler(settings, clock);
         QVERIFY(RunFor(scheduler, clock, 5 * kSecond).isEmpty());
     }

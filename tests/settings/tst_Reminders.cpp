@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(timer->interval(), 1000);
         QVERIFY(on.startedRunning);
         QVERIFY(on.Settings().DuringDayArmed);
-        QCOMPARE(on.Settings().DuringDayValue, QString("120"));
+        QCOMPARE(on.Settings().ScheduleValue, QString("120"));
 
         Running off("Use schedule=0\nDuring day=1\nDaily=1\n");
         QVERIFY(!off.startedRunning);

@@ -173,14 +173,14 @@ private Q_SLOTS:
         QCOMPARE(r.Settings().EnabledExerciseCount, quint16(4));
         QVERIFY(!r.Settings().UseExercise[ExerciseKind::associaciya]);
         // The daily mode was selected and is the one written; the interval armed at
-        // start-up stays armed with its own value.
+        // start-up stays armed, but the shared value is now the daily time.
         QCOMPARE(r.Setting("Schedule", "Use schedule"), QString("1"));
         QCOMPARE(r.Setting("Schedule", "Daily"), QString("1"));
         QCOMPARE(r.Setting("Schedule", "Daily value"), QString("12:00"));
         QCOMPARE(r.Setting("Schedule", "During day"), QString("0"));
         QCOMPARE(r.Setting("Schedule", "During day value"), QString("30"));
         QVERIFY(r.Settings().DailyArmed && r.Settings().DuringDayArmed);
-        QCOMPARE(r.Settings().DuringDayValue, QString("30"));
+        QCOMPARE(r.Settings().ScheduleValue, QString("12:00"));
     }
 
     void dailyEditorsWrapAndOkWritesTheirTime()
@@ -209,7 +209,7 @@ private Q_SLOTS:
         };
         r.OpenFromMenu();
         QCOMPARE(r.Setting("Schedule", "Daily value"), QString("22:05"));
-        QCOMPARE(r.Settings().DailyValue, QString("22:05"));
+        QCOMPARE(r.Settings().ScheduleValue, QString("22:05"));
     }
 
     void scheduleOffAtOpeningDisarmsEvenOnCancel()

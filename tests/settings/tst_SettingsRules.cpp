@@ -257,14 +257,14 @@ private Q_SLOTS:
         form.DailySelected = true;
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "30";
+        settings.ScheduleValue = "30";
         settings.ReminderTimerOn = true;
         form.Save(File(), settings);
         QCOMPARE(File().ReadSection("Schedule"),
             QStringList({ "Use schedule=0", "During day=1", "During day value=30", "Daily=0", "Daily value=07:30" }));
         QVERIFY(!settings.ReminderTimerOn);
         QVERIFY(settings.DuringDayArmed); // disarming is the opening's business
-        QCOMPARE(settings.DuringDayValue, QString("30"));
+        QCOMPARE(settings.ScheduleValue, QString("30"));
     }
 
     void okArmsTheSelectedModeOnly()
@@ -277,7 +277,7 @@ private Q_SLOTS:
         form.IntervalMinutes = 45;
         AppSettings settings;
         settings.DuringDayArmed = true;
-        settings.DuringDayValue = "120";
+        settings.ScheduleValue = "120";
         settings.IntervalStartTick = 4242;
         form.Save(File(), settings);
         QCOMPARE(Stored("Schedule", "Use schedule"), QString("1"));
@@ -286,10 +286,10 @@ private Q_SLOTS:
         QCOMPARE(Stored("Schedule", "During day"), QString("0"));
         QCOMPARE(Stored("Schedule", "During day value"), QString("120"));
         QVERIFY(settings.DailyArmed);
-        QCOMPARE(settings.DailyValue, QString("07:05"));
-        // The interval armed before stays armed, with its value and its starting point.
+        QCOMPARE(settings.ScheduleValue, QString("07:05"));
+        // The interval armed before stays armed with its starting point; the shared value
+        // now holds the daily time.
         QVERIFY(settings.DuringDayArmed);
-        QCOMPARE(settings.DuringDayValue, QString("120"));
         QCOMPARE(settings.IntervalStartTick, qint64(4242));
         QVERIFY(settings.ReminderTimerOn);
 
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(Stored("Schedule", "During day value"), QString("45"));
         QCOMPARE(Stored("Schedule", "Daily"), QString("0"));
         QVERIFY(other.DuringDayArmed && !other.DailyArmed);
-        QCOMPARE(other.DuringDayValue, QString("45"));
+        QCOMPARE(other.ScheduleValue, QString("45"));
         QCOMPARE(other.IntervalStartTick, qint64(0));
     }
 
@@ -325,7 +325,7 @@ private Q_SLOTS:
         QVERIFY(next.UseExercise[ExerciseKind::perevod] && next.UseExercise[ExerciseKind::para]);
         QVERIFY(!next.UseExercise[ExerciseKind::vibor_perevoda]);
         QVERIFY(next.DailyArmed && !next.DuringDayArmed);
-        QCOMPARE(next.DailyValue, QString("18:45"));
+        QCOMPARE(next.ScheduleValue, QString("18:45"));
         QVERIFY(next.ReminderTimerOn);
 
         // And the dialog opens on what it saved.
