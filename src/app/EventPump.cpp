@@ -13,5 +13,6 @@ void QtEventPump::Hold(int milliseconds)
     QCoreApplication::processEvents();
     if (milliseconds > 0) {
         QThread::msleep(static_cast<unsigned long>(milliseconds));
+        QCoreApplication::processEvents();
     }
 }

@@ -8,6 +8,8 @@ public:
     virtual ~EventPump() = default;
     virtual void ProcessPendingEvents() = 0;
     // Paints what is pending, then keeps the interface still for the given milliseconds.
+    // What the user did meanwhile is delivered before it returns, while the caller is still
+    // holding, so a click made during the hold cannot land on what comes after it.
     virtual void Hold(int milliseconds) = 0;
 };
 

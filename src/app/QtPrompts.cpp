@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -32,8 +33,19 @@ QtPrompts::QtPrompts(QWidget* owner)
 QWidget* QtPrompts::Owner() const
 {
     // Without an owner the box goes over the active window, so it never hides behind the
-    // always-on-top main window.
-    return m_owner ? m_owner.data() : QApplication::activeWindow();
+    // always-on-top main window. While nothing is active (during start-up the splash window
+    // takes no focus) it goes over a window that stays on top, so the splash cannot cover it.
+    if (m_owner) {
+        return m_owner.data();
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto onTop = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* window) {
+        return window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    return onTop != windows.cend() ? *onTop : nullptr;
 }
 
 bool QtPrompts::Confirm(const QString& text)

@@ -4,9 +4,12 @@
 #include "windows/ProgramPictures.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -37,6 +40,14 @@ void SplashWindow::ShowCentred()
     }
     show();
     raise();
+    // The window manager puts the window on the screen a moment after show(); paint once it
+    // is there, or the picture would wait for the first pause of the work that follows.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
     repaint();
     QCoreApplication::processEvents();
 }

@@ -12,6 +12,8 @@ class SplashWindow : public QWidget {
 
 public:
     static constexpr QSize kClientSize { 410, 231 };
+    // How long showing the window waits at most for the window manager to put it on screen.
+    static constexpr int kExposeWaitMs = 500;
 
     explicit SplashWindow(QWidget* parent = nullptr);
 

@@ -1,4 +1,5 @@
 #include "app/CommandGuard.h"
+#include "app/EventPump.h"
 #include "app/QtPrompts.h"
 #include "app/Random.h"
 #include "support/FakeSeams.h"
@@ -11,6 +12,7 @@
 #include <QtTest>
 #include <functional>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -56,6 +58,24 @@ private Q_SLOTS:
         VERIFY_PROMPTS(prompts);
     }
 
+    void holdDeliversWhatArrivedMeanwhileBeforeItReturns()
+    {
+        // A click during the answer popup must be handled while the popup still holds,
+        // not on the question that follows it.
+        QObject receiver;
+        bool delivered = false;
+        std::thread user([&receiver, &delivered] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            QMetaObject::invokeMethod(
+                &receiver, [&delivered] { delivered = true; }, Qt::QueuedConnection);
+        });
+        QtEventPump pump;
+        pump.Hold(300);
+        const bool deliveredInHold = delivered;
+        user.join();
+        QVERIFY(deliveredInHold);
+    }
+
     void randomDrawsStayInRangeAndFollowTheSeed()
     {
         FakeClock clock;
@@ -91,6 +111,19 @@ private Q_SLOTS:
         QVERIFY(!prompts.Error("No dictionary was chosen"));
         AnswerBox([](QMessageBox* box) { box->close(); });
         QVERIFY(!prompts.Information("Done"));
+
+        // With nothing active, as while the splash window shows, a box goes over the
+        // window that stays on top instead of under it.
+        QWidget splash(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        splash.show();
+        QWidget* owner = nullptr;
+        AnswerBox([&owner](QMessageBox* box) {
+            owner = box->parentWidget();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(prompts.Error("The dictionary cannot be opened"));
+        QCOMPARE(owner, &splash);
     }
 };
 
