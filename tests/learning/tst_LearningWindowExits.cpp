@@ -155,6 +155,26 @@ private Q_SLOTS:
         QVERIFY(r.events.holds.isEmpty());
     }
 
+    void closedFinishMessageAfterThePairsDealsAnotherBoard()
+    {
+        Running r(TwoCards("1011 1111"), "Kol correct answers=1\nPopup delay=0\n");
+        r.StartLearning();
+        r.MatchPair("pear", "груша");
+        r.program.prompts.ExpectInformation(false);
+        r.MatchPair("apple", "яблоко");
+        VERIFY_PROMPTS(r.program.prompts);
+        QVERIFY(r.Window()->isVisible());
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        QCOMPARE(r.Column("status"), QStringList({ "learning", "learning" }));
+        // Any pair of the new board brings the message back.
+        r.program.prompts.ExpectInformation(true);
+        r.MatchPair("pear", "груша");
+        VERIFY_PROMPTS(r.program.prompts);
+        QVERIFY(!r.Window()->isVisible());
+        QCOMPARE(r.Column("status"), QStringList({ "learned", "learned" }));
+    }
+
     void leavingKeepsTheAnswersAndTheNextStartGoesOn()
     {
         Running r(TwoCards("0000 0000"), "Kol correct answers=2\nPopup delay=0\n");
