@@ -27,9 +27,9 @@
 
 namespace {
 
-// Four kinds of 25 rounds: 100 kills in about 25 seconds, most of it starting the child and
+// Four kinds of 50 rounds: 200 kills in about 30 seconds, most of it starting the child and
 // opening the dictionary (its key derivation is slow on purpose).
-constexpr int kDefaultRounds = 25;
+constexpr int kDefaultRounds = 50;
 // Kills come up to this long after the child's first report (or, one round in five, after
 // its start, while it may still be opening the file).
 constexpr int kMaxDelayMs = 200;
