@@ -13,6 +13,7 @@
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,13 +93,22 @@ void SettingsDialogController::Confirm()
         m_context.prompts.Error(m_context.texts.LookupMessage(QStringLiteral("form5_message_error1")));
         return;
     }
-    const bool saved = CommandGuard(m_context.prompts).Run([this, &form] {
-        form.Save(m_context.settings.File(), m_context.settings.Settings());
+    bool written = true;
+    const bool applied = CommandGuard(m_context.prompts).Run([this, &form, &written] {
+        written = form.Save(m_context.settings.File(), m_context.settings.Settings());
         m_context.reminders.Apply();
     });
-    if (saved) {
-        m_context.dialog.accept();
+    if (!applied) {
+        return;
     }
+    // The new settings hold for this run either way; the user learns that the next start
+    // will not have them.
+    if (!written) {
+        m_context.prompts.Error(QStringLiteral("The settings could not be saved to %1. They apply until Glossmere "
+                                               "is closed.")
+                                    .arg(QDir::toNativeSeparators(m_context.settings.File().Path())));
+    }
+    m_context.dialog.accept();
 }
 
 void SettingsDialogController::Closed()

@@ -69,18 +69,19 @@ bool SettingsForm::IsValid() const
         std::begin(kRequiredOneOf), std::end(kRequiredOneOf), [this](ExerciseKind kind) { return Exercises[kind]; });
 }
 
-void SettingsForm::Save(const IniFile& file, AppSettings& settings) const
+bool SettingsForm::Save(const IniFile& file, AppSettings& settings) const
 {
-    file.WriteInteger(kMain, kKolCorrectAnswers, CorrectAnswers);
+    bool written = true;
+    written &= file.WriteInteger(kMain, kKolCorrectAnswers, CorrectAnswers);
     settings.CorrectAnswerThreshold = static_cast<quint16>(CorrectAnswers);
-    file.WriteInteger(kMain, kMaxBlockSize, BlockSize);
+    written &= file.WriteInteger(kMain, kMaxBlockSize, BlockSize);
     settings.MaxBlockSize = static_cast<quint16>(BlockSize);
-    file.WriteInteger(kMain, kPopupDelay, PopupDelay);
+    written &= file.WriteInteger(kMain, kPopupDelay, PopupDelay);
     settings.PopupDelay = static_cast<quint16>(PopupDelay);
 
     settings.EnabledExerciseCount = 0;
     for (ExerciseKind kind : kSaveOrder) {
-        file.WriteInteger(kMain, UseSettingKey(kind), Exercises[kind] ? 1 : 0);
+        written &= file.WriteInteger(kMain, UseSettingKey(kind), Exercises[kind] ? 1 : 0);
         settings.UseExercise[kind] = Exercises[kind];
         if (Exercises[kind]) {
             ++settings.EnabledExerciseCount;
@@ -88,25 +89,26 @@ void SettingsForm::Save(const IniFile& file, AppSettings& settings) const
     }
 
     if (!ScheduleOn) {
-        file.WriteInteger(kSchedule, kUseSchedule, 0);
+        written &= file.WriteInteger(kSchedule, kUseSchedule, 0);
         settings.ReminderTimerOn = false;
-        return;
+        return written;
     }
-    file.WriteInteger(kSchedule, kUseSchedule, 1);
+    written &= file.WriteInteger(kSchedule, kUseSchedule, 1);
     // Arming one mode leaves the other's flag as it was (the shared value silences it), and
     // the interval keeps its starting point.
     if (DailySelected) {
         settings.ScheduleValue = DailyTime::Join(Hour, Minute);
-        file.WriteInteger(kSchedule, kDaily, 1);
-        file.WriteString(kSchedule, kDailyValue, settings.ScheduleValue);
+        written &= file.WriteInteger(kSchedule, kDaily, 1);
+        written &= file.WriteString(kSchedule, kDailyValue, settings.ScheduleValue);
         settings.DailyArmed = true;
-        file.WriteInteger(kSchedule, kDuringDay, 0);
+        written &= file.WriteInteger(kSchedule, kDuringDay, 0);
     } else {
         settings.ScheduleValue = QString::number(IntervalMinutes);
-        file.WriteInteger(kSchedule, kDuringDay, 1);
-        file.WriteString(kSchedule, kDuringDayValue, settings.ScheduleValue);
+        written &= file.WriteInteger(kSchedule, kDuringDay, 1);
+        written &= file.WriteString(kSchedule, kDuringDayValue, settings.ScheduleValue);
         settings.DuringDayArmed = true;
-        file.WriteInteger(kSchedule, kDaily, 0);
+        written &= file.WriteInteger(kSchedule, kDaily, 0);
     }
     settings.ReminderTimerOn = true;
+    return written;
 }

@@ -32,6 +32,7 @@ struct SettingsForm {
     // Writes every learning key and the schedule switch to the file, key by key, and
     // updates the settings in memory. A schedule switched on arms the selected mode (the
     // other stays as it was) and asks for the reminder timer; switched off, it stops the
-    // timer and leaves the reminder keys of the file alone.
-    void Save(const IniFile& file, AppSettings& settings) const;
+    // timer and leaves the reminder keys of the file alone. Returns false when a value
+    // could not be written to the file; the settings in memory are updated all the same.
+    bool Save(const IniFile& file, AppSettings& settings) const;
 };

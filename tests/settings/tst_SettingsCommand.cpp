@@ -212,6 +212,26 @@ private Q_SLOTS:
         QCOMPARE(r.Settings().ScheduleValue, QString("22:05"));
     }
 
+    void settingsThatCannotBeWrittenAreReportedAndStillApply()
+    {
+        // A folder in place of the file: no write can replace it, not even as root.
+        Running r("Popup delay=2\n");
+        const QString path = r.program.paths.SettingsPath;
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkpath(path + "/keep"));
+        r.onOpen = [&r](SettingsDialog& dialog) {
+            dialog.Learning()->PopupDelayEditor()->setValue(5);
+            r.program.prompts.ExpectError();
+            r.Ok();
+        };
+        r.OpenFromMenu();
+        VERIFY_PROMPTS(r.program.prompts);
+        QVERIFY(r.program.prompts.LastText().contains(path));
+        QVERIFY(!r.Dialog().isVisible());
+        QCOMPARE(r.Settings().PopupDelay, quint16(5));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
     void scheduleOffAtOpeningDisarmsEvenOnCancel()
     {
         Running r("[Schedule]\nUse schedule=0\nDuring day=1\nDaily=1\n");
