@@ -13,6 +13,7 @@
 #include "i18n/LanguageTable.h"
 #include "store/DictionaryStore.h"
 #include "store/MaintenanceCommands.h"
+#include "windows/FittedText.h"
 #include "windows/ProgramPictures.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 namespace {
 
 constexpr int kClientWidth = 447;
+constexpr int kTextMargin = 8; // kept free on each side of a card text
 constexpr int kClientHeight = 220;
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 20;
@@ -286,11 +288,10 @@ void MainWindow::SetDictionaryCaption()
 
 void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
 {
-    // Each label sizes itself to its text and is centred on the window.
+    // Each label sizes itself to its text (made to fit the window) and is centred on it.
     for (const auto& [label, text] : { std::pair { m_word, word }, std::pair { m_transcription, transcription },
              std::pair { m_translation, translation } }) {
-        label->setText(text);
-        label->adjustSize();
+        FittedText::Show(label, text, kClientWidth - 2 * kTextMargin, Qt::AlignHCenter);
         label->move(kClientWidth / 2 - label->width() / 2, label->y());
     }
 }

@@ -12,6 +12,7 @@ class AnswerPopup final : public QFrame {
 public:
     static constexpr int kWidth = 273;
     static constexpr int kHeight = 91;
+    static constexpr int kTextWidth = kWidth - 8; // within the frame, with a margin
 
     explicit AnswerPopup(QWidget* parent);
 

@@ -8,24 +8,17 @@
 #include "store/CardTable.h"
 #include "store/Dataset.h"
 #include "windows/ClickableLabel.h"
+#include "windows/FittedText.h"
 
 #include <algorithm>
 
 namespace {
 
-void SetStrikeOut(QLabel* label, bool struck)
+void StrikeOut(QLabel* label)
 {
     QFont font = label->font();
-    font.setStrikeOut(struck);
+    font.setStrikeOut(true);
     label->setFont(font);
-}
-
-// Card texts are shown as they are written, never read as markup.
-void SetPlainCaption(QLabel* label, const QString& text)
-{
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->adjustSize();
 }
 
 } // namespace
@@ -56,11 +49,12 @@ void ChoiceExercise::SetUpChoiceExercise()
     const QString word = cards.TextAt(CardTable::Header);
     const QString answer = cards.TextAt(CardTable::Translation);
     const QString code = cards.TextAt(CardTable::PartOfSpeech);
-    SetPlainCaption(m_popup.WordLabel(), word);
-    SetPlainCaption(m_popup.TranslationLabel(), answer);
+    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, Qt::AlignHCenter);
+    FittedText::Show(m_popup.TranslationLabel(), answer, AnswerPopup::kTextWidth, Qt::AlignHCenter);
     session.MistakeMade = false;
 
-    SetPlainCaption(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code));
+    FittedText::Show(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth,
+        Qt::AlignHCenter);
     LearningPanel::CentreHorizontally(m_panel.WordLabel());
 
     QStringList translations;
@@ -82,9 +76,8 @@ void ChoiceExercise::ShowOptions()
     for (int n = 1; n <= std::min(m_question.OptionCount(), int(ChoicePanel::kOptionCount)); ++n) {
         ClickableLabel* option = m_panel.OptionLabel(n);
         option->show();
-        SetPlainCaption(option, m_question.ChoiceOptions(n));
-        SetStrikeOut(option, false); // an earlier question may have struck it through
-        option->adjustSize();
+        // Shown plain: an earlier question may have struck it through.
+        FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, Qt::AlignHCenter);
         LearningPanel::CentreHorizontally(option);
     }
 }
@@ -92,8 +85,9 @@ void ChoiceExercise::ShowOptions()
 void ChoiceExercise::ChooseOption(int n)
 {
     ClickableLabel* option = m_panel.OptionLabel(n);
-    if (!m_question.IsRight(option->text())) {
-        SetStrikeOut(option, true);
+    // The whole text, not the label's caption, which a long text shows cut short.
+    if (!m_question.IsRight(m_question.ChoiceOptions(n))) {
+        StrikeOut(option);
         m_host.Session().MistakeMade = true;
         return;
     }

@@ -261,7 +261,6 @@ void LearningController::ShowAnswerPopup()
 {
     AnswerPopup* popup = m_window.Popup();
     for (QLabel* label : { popup->WordLabel(), popup->TranslationLabel() }) {
-        label->adjustSize();
         LearningPanel::CentreHorizontally(label);
     }
     CentreInParent(popup);

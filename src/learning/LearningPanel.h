@@ -19,6 +19,8 @@ public:
     static constexpr int kTop = 40;
     static constexpr int kWidth = 457;
     static constexpr int kHeight = 487;
+    // The widest a centred caption may be: the panel less a margin on each side.
+    static constexpr int kTextWidth = kWidth - 16;
 
     LearningPanel(const QString& name, QWidget* parent);
 

@@ -7,16 +7,13 @@
 #include "store/CardTable.h"
 #include "store/Dataset.h"
 #include "windows/ClickableLabel.h"
+#include "windows/FittedText.h"
 
 namespace {
 
-void ShowEntry(ClickableLabel* label, bool shown, const QString& text, bool selected)
+void ShowEntry(ClickableLabel* label, bool shown, const QString& text, int maxWidth, bool selected)
 {
-    label->setTextFormat(Qt::PlainText);
-    if (label->text() != text) {
-        label->setText(text);
-        label->adjustSize();
-    }
+    FittedText::Show(label, text, maxWidth);
     label->SetTextColour(selected ? Qt::red : Qt::black);
     label->setVisible(shown);
 }
@@ -55,9 +52,9 @@ void PairExercise::ShowBoard()
     for (int n = 1; n <= PairPanel::kRowCount; ++n) {
         const bool onBoard = n <= m_board.Rows();
         ShowEntry(m_panel.LeftLabel(n), onBoard && !m_board.LeftFound(n),
-            onBoard ? m_board.PairLeftTexts(n) : QString(), m_board.LeftSelected(n));
+            onBoard ? m_board.PairLeftTexts(n) : QString(), PairPanel::kLeftTextWidth, m_board.LeftSelected(n));
         ShowEntry(m_panel.RightLabel(n), onBoard && !m_board.RightFound(n),
-            onBoard ? m_board.PairRightTexts(n) : QString(), m_board.RightSelected(n));
+            onBoard ? m_board.PairRightTexts(n) : QString(), PairPanel::kRightTextWidth, m_board.RightSelected(n));
     }
 }
 

@@ -6,15 +6,13 @@
 namespace {
 
 constexpr int kRowTops[PairPanel::kRowCount] = { 32, 84, 137, 189, 242, 294, 347, 400 };
-constexpr int kLeftColumn = 14;
-constexpr int kRightColumn = 246;
 
 } // namespace
 
 PairPanel::PairPanel(QWidget* parent)
     : LearningPanel(QStringLiteral("Panel4"), parent)
 {
-    m_divider = AddLine(QStringLiteral("Divider4"), QRect(216, 16, 1, 449), true);
+    m_divider = AddLine(QStringLiteral("Divider4"), QRect(kDividerLeft, 16, 1, 449), true);
     for (int n = 1; n <= kRowCount; ++n) {
         const auto row = static_cast<std::size_t>(n - 1);
         m_left.at(row) = AddOption(

@@ -12,6 +12,13 @@ class PairPanel final : public LearningPanel {
 
 public:
     static constexpr int kRowCount = 8;
+    // Where the columns start, and how wide a text may be in each: the left one ends short
+    // of the dividing line, the right one short of the panel's edge.
+    static constexpr int kLeftColumn = 14;
+    static constexpr int kRightColumn = 246;
+    static constexpr int kDividerLeft = 216;
+    static constexpr int kLeftTextWidth = kDividerLeft - kLeftColumn - 8;
+    static constexpr int kRightTextWidth = kWidth - kRightColumn - 8;
 
     explicit PairPanel(QWidget* parent);
 

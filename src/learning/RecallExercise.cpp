@@ -8,6 +8,7 @@
 #include "learning/TypedAnswer.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
+#include "windows/FittedText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,13 +22,6 @@ constexpr int kSeparatorTop = 199;
 constexpr int kEditTop = 256;
 constexpr int kCheckTop = 296;
 constexpr int kRevealDrop = 4; // the revealed translation sits this much below the button's top
-
-void SetPlainCaption(QLabel* label, const QString& text)
-{
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->adjustSize();
-}
 
 } // namespace
 
@@ -97,18 +91,21 @@ void RecallExercise::SetUpQuestion()
 {
     const Dataset& cards = m_host.LearningCards();
     const QString word = cards.TextAt(CardTable::Header);
-    SetPlainCaption(m_popup.WordLabel(), word);
-    SetPlainCaption(m_popup.TranslationLabel(), cards.TextAt(CardTable::Translation));
+    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, Qt::AlignHCenter);
+    FittedText::Show(
+        m_popup.TranslationLabel(), cards.TextAt(CardTable::Translation), AnswerPopup::kTextWidth, Qt::AlignHCenter);
     m_host.Session().MistakeMade = false;
-    SetPlainCaption(
-        m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, cards.TextAt(CardTable::PartOfSpeech)));
+    FittedText::Show(m_panel.WordLabel(),
+        PartOfSpeech::QuestionWordCaption(word, cards.TextAt(CardTable::PartOfSpeech)), LearningPanel::kTextWidth,
+        Qt::AlignHCenter);
     LearningPanel::CentreHorizontally(m_panel.WordLabel());
 }
 
 void RecallExercise::ShowAnswer()
 {
     QLabel* answer = m_panel.AnswerLabel();
-    SetPlainCaption(answer, m_host.LearningCards().TextAt(CardTable::Translation));
+    FittedText::Show(
+        answer, m_host.LearningCards().TextAt(CardTable::Translation), LearningPanel::kTextWidth, Qt::AlignHCenter);
     answer->move(answer->x(), m_panel.ShowAnswerButton()->y() + kRevealDrop);
     LearningPanel::CentreHorizontally(answer);
     m_panel.ShowAnswerButton()->hide();

@@ -139,6 +139,30 @@ private Q_SLOTS:
         VERIFY_PROMPTS(r.program.prompts);
     }
 
+    void translationCutShortOnScreenIsJudgedWhole()
+    {
+        const QString endless = QString("необыкновенно длинный перевод ").repeated(10).trimmed();
+        Running r(std::move(DictionaryBuilder()
+                                .Card("apple", endless)
+                                .Status("learning")
+                                .Marked()
+                                .Card("pear", "груша")
+                                .Status("learning")),
+            "Kol correct answers=2\nPopup delay=0\n");
+        r.StartLearning();
+        QCOMPARE(r.AskedWord(), QString("apple"));
+        QLabel* cut = nullptr;
+        for (int n = 1; n <= 2; ++n) {
+            auto* option = r.Find<QLabel>(QString("label_translation2_%1").arg(n));
+            cut = option->text() == "груша" ? cut : option;
+        }
+        QVERIFY(cut != nullptr && cut->text() != endless);
+        QVERIFY(cut->width() <= 457);
+        r.Click(cut);
+        QVERIFY(!cut->font().strikeOut());
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0" }));
+    }
+
     void pairBoardWithAMissDealsAnotherBoard()
     {
         DictionaryBuilder cards = TwoCards();
