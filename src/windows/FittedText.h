@@ -10,8 +10,8 @@ class QLabel;
 // text is shown a little smaller (down to three quarters of the font), else on two lines
 // as large as fit (down to kMinPixelSize); a text that two lines of the smallest size
 // cannot hold is cut short with "…" at that size and shown whole in the label's tooltip.
-// The label is sized to what it shows and stays level with one line of its own font, so a
-// smaller text stays level with its neighbours.
+// The label is sized to what it shows, its middle where one line of its own font had it,
+// so a smaller text stays level with its neighbours.
 namespace FittedText {
 
 inline constexpr int kMinPixelSize = 12;
