@@ -106,6 +106,21 @@ private Q_SLOTS:
         QCOMPARE(r.Position(), QString("1/7"));
     }
 
+    void emptyDictionaryCountsNothingAndResetsQuietly()
+    {
+        Running r("");
+        QCOMPARE(r.Position(), QString("0/0"));
+        r.ServiceItem(3)->trigger();
+        for (int figure = 0; figure < 4; ++figure) {
+            QCOMPARE(r.app->Statistics()->Figure(figure), QString("0"));
+        }
+        r.program.prompts.ExpectConfirm(true).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.Position(), QString("0/0"));
+        QVERIFY(r.Main()->BusyPanel()->isHidden());
+    }
+
     void resetAskedAndAnsweredNo()
     {
         Running r(".L*DI");
