@@ -272,6 +272,23 @@ private Q_SLOTS:
         QCOMPARE(flashed.last(), r.Main());
     }
 
+    void settingsFromTheTrayLeaveTheSessionThere()
+    {
+        Running r(TwoCards("0000 0000"), "");
+        r.app->SetModalRunner([](QDialog& dialog) { dialog.accept(); });
+        r.StartLearning();
+        r.Window()->showMinimized();
+        QTRY_VERIFY(r.program.tray.IsShown());
+        Q_EMIT r.program.tray.SettingsRequested(); // "Настройки", closed with OK at once
+        QVERIFY(r.program.tray.IsShown());
+        QVERIFY(!r.Window()->isVisible());
+        QVERIFY(!r.Main()->isVisible());
+        r.program.tray.DoubleClick();
+        QVERIFY(r.Window()->isVisible());
+        QVERIFY(!r.Main()->isVisible());
+        QCOMPARE(r.AskedWord(), QString("apple"));
+    }
+
     void failingDictionaryIsReportedAndCountsNothing()
     {
         Running r(TwoCards("0000 0000"), "Popup delay=0\n");
