@@ -2,12 +2,16 @@
 #include "app/EventPump.h"
 #include "app/QtPrompts.h"
 #include "app/Random.h"
+#include "app/Tray.h"
 #include "support/FakeSeams.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -74,6 +78,42 @@ private Q_SLOTS:
         const bool deliveredInHold = delivered;
         user.join();
         QVERIFY(deliveredInHold);
+    }
+
+    void trayIconMenuAndClicks()
+    {
+        SystemTray tray;
+        auto* icon = tray.findChild<QSystemTrayIcon*>("RxTrayIcon1");
+        QVERIFY(icon != nullptr);
+        QCOMPARE(icon->toolTip(), QString("Glossmere"));
+        QVERIFY(!icon->icon().isNull());
+        QVERIFY(!icon->isVisible());
+        QMenu* menu = icon->contextMenu();
+        QCOMPARE(menu->objectName(), QString("PopupMenu1"));
+        QStringList items;
+        for (const QAction* action : menu->actions()) {
+            items << (action->isSeparator() ? QString("-") : action->text());
+        }
+        QCOMPARE(items, QStringList({ "Открыть", "Настройки", "-", "Выход" }));
+
+        QSignalSpy open(&tray, &Tray::OpenRequested);
+        QSignalSpy settings(&tray, &Tray::SettingsRequested);
+        QSignalSpy exit(&tray, &Tray::ExitRequested);
+        menu->actions().at(0)->trigger();
+        menu->actions().at(1)->trigger();
+        menu->actions().at(3)->trigger();
+        // A double click, and the single click many trays send instead, open the program;
+        // the context-menu click does not.
+        Q_EMIT icon->activated(QSystemTrayIcon::DoubleClick);
+        Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
+        Q_EMIT icon->activated(QSystemTrayIcon::Context);
+        QCOMPARE(open.count(), 3);
+        QCOMPARE(settings.count(), 1);
+        QCOMPARE(exit.count(), 1);
+        tray.ShowIcon();
+        QVERIFY(tray.IsShown());
+        tray.HideIcon();
+        QVERIFY(!tray.IsShown());
     }
 
     void randomDrawsStayInRangeAndFollowTheSeed()
