@@ -1,5 +1,7 @@
 #include "settings/LearningSettingsPage.h"
 
+#include "settings/SpinEditor.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -70,18 +72,19 @@ void LearningSettingsPage::AddEditors()
     AddLabel(QStringLiteral("Label1"),
         QStringLiteral("Количество правильных ответов необходимых для того чтобы считать карточку выученной:"),
         QRect(8, 146, kLabelWidth, 48));
-    m_threshold
-        = AddEditor(QStringLiteral("SpinEditor1"), 1, kLargestValue, 2, QRect(QPoint(kEditorLeft, 158), kEditorSize));
+    m_threshold = AddSpinEditor(
+        this, QStringLiteral("SpinEditor1"), 1, kLargestValue, 2, QRect(QPoint(kEditorLeft, 158), kEditorSize));
 
     AddLabel(QStringLiteral("Label2"), QStringLiteral("Максимальное количество слов в изучаемом блоке:"),
         QRect(8, 204, kLabelWidth, 32));
     // A block holds at most 8 cards: the exercises have 8 rows of options.
-    m_blockSize = AddEditor(QStringLiteral("SpinEditor2"), 2, 8, 8, QRect(QPoint(kEditorLeft, 208), kEditorSize));
+    m_blockSize
+        = AddSpinEditor(this, QStringLiteral("SpinEditor2"), 2, 8, 8, QRect(QPoint(kEditorLeft, 208), kEditorSize));
 
     AddLabel(QStringLiteral("Label3"), QStringLiteral("Продолжительность показа правильного перевода:"),
         QRect(8, 246, kLabelWidth, 32));
-    m_popupDelay
-        = AddEditor(QStringLiteral("SpinEditor3"), 0, kLargestValue, 2, QRect(QPoint(kEditorLeft, 250), kEditorSize));
+    m_popupDelay = AddSpinEditor(
+        this, QStringLiteral("SpinEditor3"), 0, kLargestValue, 2, QRect(QPoint(kEditorLeft, 250), kEditorSize));
     AddLabel(QStringLiteral("Label4"), QStringLiteral("сек."), QRect(322, 254, 0, 0), false);
 }
 
@@ -95,14 +98,4 @@ QLabel* LearningSettingsPage::AddLabel(const QString& name, const QString& text,
         label->adjustSize(); // a one-line label takes the width of its text
     }
     return label;
-}
-
-QSpinBox* LearningSettingsPage::AddEditor(const QString& name, int minimum, int maximum, int value, const QRect& place)
-{
-    auto* editor = new QSpinBox(this);
-    editor->setObjectName(name);
-    editor->setRange(minimum, maximum);
-    editor->setValue(value);
-    editor->setGeometry(place);
-    return editor;
 }

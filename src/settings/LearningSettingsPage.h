@@ -33,7 +33,6 @@ private:
     void AddEditors();
     // A long caption wraps inside its rectangle; a short one takes the width of its text.
     QLabel* AddLabel(const QString& name, const QString& text, const QRect& place, bool wrap = true);
-    QSpinBox* AddEditor(const QString& name, int minimum, int maximum, int value, const QRect& place);
 
     QGroupBox* m_group = nullptr;
     std::array<QCheckBox*, kExerciseKindCount> m_boxes {}; // indexed by ExerciseKind

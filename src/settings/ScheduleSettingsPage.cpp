@@ -1,6 +1,7 @@
 #include "settings/ScheduleSettingsPage.h"
 
 #include "settings/DailyTimeEditor.h"
+#include "settings/SpinEditor.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -37,7 +38,8 @@ void ScheduleSettingsPage::AddDuringDayControls()
 
     m_intervalLabel
         = AddLabel(QStringLiteral("Label7"), QStringLiteral("В течении дня, каждые:"), { 32, kDuringDayTop + 4 });
-    m_interval = AddEditor(QStringLiteral("SpinEditor4"), 0, kLargestInterval, 10, QRect(200, kDuringDayTop, 60, 24));
+    m_interval = AddSpinEditor(
+        this, QStringLiteral("SpinEditor4"), 0, kLargestInterval, 10, QRect(200, kDuringDayTop, 60, 24));
     m_intervalUnit = AddLabel(QStringLiteral("Label6"), QStringLiteral("мин."), { 266, kDuringDayTop + 4 });
 }
 
@@ -64,16 +66,6 @@ QLabel* ScheduleSettingsPage::AddLabel(const QString& name, const QString& text,
     label->adjustSize();
     label->move(place);
     return label;
-}
-
-QSpinBox* ScheduleSettingsPage::AddEditor(const QString& name, int minimum, int maximum, int value, const QRect& place)
-{
-    auto* editor = new QSpinBox(this);
-    editor->setObjectName(name);
-    editor->setRange(minimum, maximum);
-    editor->setValue(value);
-    editor->setGeometry(place);
-    return editor;
 }
 
 DailyTimeEditor* ScheduleSettingsPage::AddTimeEditor(

@@ -34,7 +34,6 @@ private:
     void AddDuringDayControls();
     void AddDailyControls();
     QLabel* AddLabel(const QString& name, const QString& text, QPoint place);
-    QSpinBox* AddEditor(const QString& name, int minimum, int maximum, int value, const QRect& place);
     DailyTimeEditor* AddTimeEditor(const QString& name, DailyTime::Field field, int value, const QRect& place);
 
     QCheckBox* m_schedule = nullptr;
