@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <tuple>
 
 namespace {
 
@@ -289,9 +290,10 @@ void MainWindow::SetDictionaryCaption()
 void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
 {
     // Each label sizes itself to its text (made to fit the window) and is centred on it.
-    for (const auto& [label, text] : { std::pair { m_word, word }, std::pair { m_transcription, transcription },
-             std::pair { m_translation, translation } }) {
-        FittedText::Show(label, text, kClientWidth - 2 * kTextMargin, Qt::AlignHCenter);
+    // Only the translation may take two lines: below it lies nothing but the status bar.
+    for (const auto& [label, text, height] : { std::tuple { m_word, word, 0 },
+             std::tuple { m_transcription, transcription, 0 }, std::tuple { m_translation, translation, 44 } }) {
+        FittedText::Show(label, text, kClientWidth - 2 * kTextMargin, height, Qt::AlignHCenter);
         label->move(kClientWidth / 2 - label->width() / 2, label->y());
     }
 }

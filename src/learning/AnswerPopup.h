@@ -13,6 +13,7 @@ public:
     static constexpr int kWidth = 273;
     static constexpr int kHeight = 91;
     static constexpr int kTextWidth = kWidth - 8; // within the frame, with a margin
+    static constexpr int kTextHeight = 38; // the word and the translation are 40 pixels apart
 
     explicit AnswerPopup(QWidget* parent);
 

@@ -49,12 +49,12 @@ void ChoiceExercise::SetUpChoiceExercise()
     const QString word = cards.TextAt(CardTable::Header);
     const QString answer = cards.TextAt(CardTable::Translation);
     const QString code = cards.TextAt(CardTable::PartOfSpeech);
-    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, Qt::AlignHCenter);
-    FittedText::Show(m_popup.TranslationLabel(), answer, AnswerPopup::kTextWidth, Qt::AlignHCenter);
+    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, AnswerPopup::kTextHeight, Qt::AlignHCenter);
+    FittedText::Show(
+        m_popup.TranslationLabel(), answer, AnswerPopup::kTextWidth, AnswerPopup::kTextHeight, Qt::AlignHCenter);
     session.MistakeMade = false;
 
-    FittedText::Show(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth,
-        Qt::AlignHCenter);
+    FittedText::Show(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth, 0);
     LearningPanel::CentreHorizontally(m_panel.WordLabel());
 
     QStringList translations;
@@ -77,7 +77,8 @@ void ChoiceExercise::ShowOptions()
         ClickableLabel* option = m_panel.OptionLabel(n);
         option->show();
         // Shown plain: an earlier question may have struck it through.
-        FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, Qt::AlignHCenter);
+        FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight,
+            Qt::AlignHCenter);
         LearningPanel::CentreHorizontally(option);
     }
 }

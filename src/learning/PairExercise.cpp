@@ -13,7 +13,7 @@ namespace {
 
 void ShowEntry(ClickableLabel* label, bool shown, const QString& text, int maxWidth, bool selected)
 {
-    FittedText::Show(label, text, maxWidth);
+    FittedText::Show(label, text, maxWidth, PairPanel::kTextHeight);
     label->SetTextColour(selected ? Qt::red : Qt::black);
     label->setVisible(shown);
 }

@@ -19,6 +19,7 @@ public:
     static constexpr int kDividerLeft = 216;
     static constexpr int kLeftTextWidth = kDividerLeft - kLeftColumn - 8;
     static constexpr int kRightTextWidth = kWidth - kRightColumn - 8;
+    static constexpr int kTextHeight = 50; // the rows are 52 pixels or more apart
 
     explicit PairPanel(QWidget* parent);
 

@@ -22,6 +22,10 @@ constexpr int kSeparatorTop = 199;
 constexpr int kEditTop = 256;
 constexpr int kCheckTop = 296;
 constexpr int kRevealDrop = 4; // the revealed translation sits this much below the button's top
+// How high the asked word and the revealed translation may grow on two lines, clear of the
+// line under the word and of the grading buttons.
+constexpr int kWordTextHeight = 90;
+constexpr int kAnswerTextHeight = 60;
 
 } // namespace
 
@@ -91,21 +95,21 @@ void RecallExercise::SetUpQuestion()
 {
     const Dataset& cards = m_host.LearningCards();
     const QString word = cards.TextAt(CardTable::Header);
-    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, Qt::AlignHCenter);
-    FittedText::Show(
-        m_popup.TranslationLabel(), cards.TextAt(CardTable::Translation), AnswerPopup::kTextWidth, Qt::AlignHCenter);
+    FittedText::Show(m_popup.WordLabel(), word, AnswerPopup::kTextWidth, AnswerPopup::kTextHeight, Qt::AlignHCenter);
+    FittedText::Show(m_popup.TranslationLabel(), cards.TextAt(CardTable::Translation), AnswerPopup::kTextWidth,
+        AnswerPopup::kTextHeight, Qt::AlignHCenter);
     m_host.Session().MistakeMade = false;
     FittedText::Show(m_panel.WordLabel(),
         PartOfSpeech::QuestionWordCaption(word, cards.TextAt(CardTable::PartOfSpeech)), LearningPanel::kTextWidth,
-        Qt::AlignHCenter);
+        kWordTextHeight, Qt::AlignHCenter);
     LearningPanel::CentreHorizontally(m_panel.WordLabel());
 }
 
 void RecallExercise::ShowAnswer()
 {
     QLabel* answer = m_panel.AnswerLabel();
-    FittedText::Show(
-        answer, m_host.LearningCards().TextAt(CardTable::Translation), LearningPanel::kTextWidth, Qt::AlignHCenter);
+    FittedText::Show(answer, m_host.LearningCards().TextAt(CardTable::Translation), LearningPanel::kTextWidth,
+        kAnswerTextHeight, Qt::AlignHCenter);
     answer->move(answer->x(), m_panel.ShowAnswerButton()->y() + kRevealDrop);
     LearningPanel::CentreHorizontally(answer);
     m_panel.ShowAnswerButton()->hide();

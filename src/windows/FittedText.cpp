@@ -26,12 +26,12 @@ QFont OwnFont(QLabel* label)
 }
 
 // The size of `text` wrapped into `maxWidth`, or an empty size when it takes more lines
-// than kMaxLines or a word is wider than that.
-QSize WrappedSize(const QFont& font, const QString& text, int maxWidth)
+// than kMaxLines, is higher than `maxHeight` or has a word wider than `maxWidth`.
+QSize WrappedSize(const QFont& font, const QString& text, int maxWidth, int maxHeight)
 {
     const QFontMetrics metrics(font);
     const QRect box = metrics.boundingRect(QRect(0, 0, maxWidth, 1 << 20), Qt::TextWordWrap, text);
-    if (box.width() > maxWidth || box.height() > kMaxLines * metrics.lineSpacing()) {
+    if (box.width() > maxWidth || box.height() > kMaxLines * metrics.lineSpacing() || box.height() > maxHeight) {
         return {};
     }
     return box.size();
@@ -39,7 +39,7 @@ QSize WrappedSize(const QFont& font, const QString& text, int maxWidth)
 
 } // namespace
 
-void Show(QLabel* label, const QString& text, int maxWidth, Qt::Alignment lines)
+void Show(QLabel* label, const QString& text, int maxWidth, int maxHeight, Qt::Alignment lines)
 {
     const QFont own = OwnFont(label);
     QFont font = own;
@@ -55,11 +55,11 @@ void Show(QLabel* label, const QString& text, int maxWidth, Qt::Alignment lines)
     label->setWordWrap(false);
 
     QSize wrapped;
-    if (scalable && width() > maxWidth) {
+    if (scalable && maxHeight > 0 && width() > maxWidth) {
         // Too wide for one line even at the smallest size: two lines, as large as fit.
         for (QFont candidate = own; candidate.pixelSize() >= kMinPixelSize;
              candidate.setPixelSize(candidate.pixelSize() - 1)) {
-            wrapped = WrappedSize(candidate, text, maxWidth);
+            wrapped = WrappedSize(candidate, text, maxWidth, maxHeight);
             if (!wrapped.isEmpty()) {
                 font = candidate;
                 break;

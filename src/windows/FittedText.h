@@ -17,9 +17,10 @@ namespace FittedText {
 inline constexpr int kMinPixelSize = 12;
 inline constexpr int kMaxLines = 2;
 
-// Shows `text` as plain text on `label` within `maxWidth` pixels; `lines` aligns the lines
-// of a text shown on two. The label's font and place when it is first shown this way count
-// as its own from then on.
-void Show(QLabel* label, const QString& text, int maxWidth, Qt::Alignment lines = Qt::AlignLeft);
+// Shows `text` as plain text on `label` within `maxWidth` pixels. Two lines are used only
+// when they fit in `maxHeight` pixels (0: never), so that they reach no neighbour; `lines`
+// aligns them. The label's font and place when it is first shown this way count as its
+// own from then on.
+void Show(QLabel* label, const QString& text, int maxWidth, int maxHeight, Qt::Alignment lines = Qt::AlignLeft);
 
 } // namespace FittedText

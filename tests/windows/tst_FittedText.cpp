@@ -12,12 +12,13 @@ private Q_SLOTS:
     void textsTakeTheLargestSizeThatFitsAndComeBackWhole()
     {
         constexpr int kMaxWidth = 200;
+        constexpr int kMaxHeight = 50;
         QWidget panel;
         QLabel label(&panel);
         label.setFont(TahomaFont(21));
         label.move(10, 100);
         const int ownMiddle = [&label] {
-            FittedText::Show(&label, "apple", kMaxWidth);
+            FittedText::Show(&label, "apple", kMaxWidth, kMaxHeight);
             return label.geometry().center().y();
         }();
         QCOMPARE(label.font().pixelSize(), 21);
@@ -25,7 +26,7 @@ private Q_SLOTS:
         QVERIFY(label.toolTip().isEmpty());
 
         // A little too wide: one line, a little smaller.
-        FittedText::Show(&label, "поздравления, привет", kMaxWidth);
+        FittedText::Show(&label, "поздравления, привет", kMaxWidth, kMaxHeight);
         QVERIFY(!label.wordWrap());
         QVERIFY(label.font().pixelSize() < 21 && label.font().pixelSize() >= 21 * 3 / 4);
         QVERIFY(label.width() <= kMaxWidth);
@@ -33,16 +34,21 @@ private Q_SLOTS:
 
         // Much too wide: two lines, whole, level with where one line was.
         const QString twoLines = "вспом. глагол будущего времени; воля";
-        FittedText::Show(&label, twoLines, kMaxWidth);
+        FittedText::Show(&label, twoLines, kMaxWidth, kMaxHeight);
         QVERIFY(label.wordWrap());
         QCOMPARE(label.text(), twoLines);
         QVERIFY(label.width() <= kMaxWidth);
         QVERIFY(label.font().pixelSize() >= FittedText::kMinPixelSize);
         QVERIFY(qAbs(label.geometry().center().y() - ownMiddle) <= 1);
 
+        // Where two lines would reach a neighbour, one line cut short instead.
+        FittedText::Show(&label, twoLines, kMaxWidth, 0);
+        QVERIFY(!label.wordWrap());
+        QVERIFY(label.text().endsWith(QChar(0x2026)));
+
         // Beyond two lines of the smallest size: cut short, whole in the tooltip, never markup.
         const QString endless = QString("<b>очень</b> длинный перевод ").repeated(8);
-        FittedText::Show(&label, endless, kMaxWidth);
+        FittedText::Show(&label, endless, kMaxWidth, kMaxHeight);
         QVERIFY(!label.wordWrap());
         QVERIFY(label.text().endsWith(QChar(0x2026)));
         QCOMPARE(label.font().pixelSize(), FittedText::kMinPixelSize);
@@ -53,7 +59,7 @@ private Q_SLOTS:
         QFont struck = label.font();
         struck.setStrikeOut(true);
         label.setFont(struck);
-        FittedText::Show(&label, "pear", kMaxWidth);
+        FittedText::Show(&label, "pear", kMaxWidth, kMaxHeight);
         QCOMPARE(label.font().pixelSize(), 21);
         QVERIFY(!label.font().strikeOut());
         QVERIFY(!label.wordWrap());
