@@ -2,6 +2,7 @@
 
 #include "windows/ClickableLabel.h"
 #include "windows/DesignLook.h"
+#include "windows/SingleClick.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -66,5 +67,6 @@ QPushButton* RecallPanel::AddButton(const QString& name, const QString& text, co
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setGeometry(place);
+    TakeDoubleClickAsOne(button);
     return button;
 }

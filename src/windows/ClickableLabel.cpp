@@ -43,6 +43,14 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A double click is one click: its second half would otherwise answer whatever the
+    // label shows by then, a question the user has not seen.
+    m_pressed = false;
+    event->accept();
+}
+
 void ClickableLabel::enterEvent(QEnterEvent* event)
 {
     if (m_hover.isValid()) {

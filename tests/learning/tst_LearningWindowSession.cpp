@@ -163,6 +163,49 @@ private Q_SLOTS:
         QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0" }));
     }
 
+    void doubleClickAnswersOnlyTheQuestionItWasMeantFor()
+    {
+        // No popup: the next question is on the screen before the second half of the click.
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=2\nPopup delay=0\n");
+        r.StartLearning();
+        QLabel* option = r.LabelShowing("label_translation2_", "яблоко");
+        r.Click(option);
+        QCOMPARE(r.AskedWord(), QString("pear"));
+        QTest::mouseDClick(option, Qt::LeftButton);
+        QTest::mouseRelease(option, Qt::LeftButton);
+        for (int n = 1; n <= 2; ++n) {
+            QVERIFY(!r.Find<QLabel>(QString("label_translation2_%1").arg(n))->font().strikeOut());
+        }
+        QCOMPARE(r.AskedWord(), QString("pear"));
+        r.ChooseOption("груша");
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "1", "0" }));
+    }
+
+    void doubleClickOnCheckChecksOnlyOnce()
+    {
+        DictionaryBuilder cards;
+        cards.Card("apple", "яблоко").Status("learning").Marked();
+        SetCounters(cards, { 2, 2, 2, 0 });
+        cards.Card("pear", "груша").Status("learning");
+        SetCounters(cards, { 2, 2, 2, 0 });
+        Running r(cards, "Kol correct answers=2\nPopup delay=0\n");
+        r.StartLearning();
+        auto* edit = r.Find<QLineEdit>("Edit1");
+        auto* check = r.Find<QPushButton>("Button4");
+        const QString first = r.AskedWord();
+        edit->setText(TranslationOf(first));
+        QTest::mouseClick(check, Qt::LeftButton);
+        const QString second = r.AskedWord();
+        QVERIFY(second != first);
+        QTest::mouseDClick(check, Qt::LeftButton);
+        QTest::mouseRelease(check, Qt::LeftButton);
+        // The empty box was not checked: the next question still counts at the first try.
+        edit->setText(TranslationOf(second));
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(r.Column("perevod_true"), QStringList({ "1", "1" }));
+    }
+
     void pairBoardWithAMissDealsAnotherBoard()
     {
         DictionaryBuilder cards = TwoCards();
