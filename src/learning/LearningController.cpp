@@ -67,7 +67,12 @@ LearningController::LearningController(LearningWindow& window, Context context, 
     , m_mosaic(std::make_unique<MosaicExercise>(*window.Choice(), *this))
 {
     connect(m_window.FamiliarizationButton(), &QToolButton::clicked, &m_window, &QWidget::close);
-    connect(&m_window, &LearningWindow::Closed, this, [this] { m_context.mainWindow.show(); });
+    connect(&m_window, &LearningWindow::Closed, this, [this] {
+        // A window closed while it sat in the notification area leaves nothing there.
+        m_inTray = false;
+        m_context.tray.HideIcon();
+        m_context.mainWindow.show();
+    });
     // The state change is still being delivered: leave the screen once it is done.
     connect(&m_window, &LearningWindow::Minimized, this,
         [this] { QTimer::singleShot(0, this, &LearningController::HideToTray); });
@@ -302,7 +307,8 @@ void LearningController::MarkLearnedAndReload()
 
 void LearningController::HideToTray()
 {
-    if (!m_window.isMinimized() || !m_context.tray.IsAvailable()) {
+    // Nothing to hide once the window is closed or restored.
+    if (!m_window.isVisible() || !m_window.isMinimized() || !m_context.tray.IsAvailable()) {
         return; // without a notification area the window stays an ordinary minimized one
     }
     m_context.tray.ShowIcon();

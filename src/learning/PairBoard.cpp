@@ -62,6 +62,23 @@ PairBoard::Click PairBoard::ClickRight(int m)
     return TryPair(m_pairSelection, m);
 }
 
+void PairBoard::Unmatch(int card)
+{
+    bool restored = false;
+    for (Column* column : { &m_left, &m_right }) {
+        for (int row = 0; row < m_rows; ++row) {
+            Entry& entry = column->at(static_cast<std::size_t>(row));
+            if (entry.card == card && entry.found) {
+                entry.found = false;
+                restored = true;
+            }
+        }
+    }
+    if (restored) {
+        ++m_pairsLeft;
+    }
+}
+
 PairBoard::Click PairBoard::TryPair(int left, int right)
 {
     Entry& word = m_left.at(static_cast<std::size_t>(left - 1));

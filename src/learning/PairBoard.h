@@ -52,6 +52,9 @@ public:
 
     Click ClickLeft(int n);
     Click ClickRight(int m);
+    // Puts the found pair of card `card` back on the board, as it was before it was found:
+    // for a pair whose right answer could not be saved.
+    void Unmatch(int card);
 
 private:
     struct Entry {

@@ -77,7 +77,14 @@ void PairExercise::Handle(const PairBoard::Click& click)
     LearningSession& session = m_host.Session();
     if (click.counts) {
         session.CurrentCard = click.card;
-        m_host.ScoreCorrectAnswer(ExerciseKind::para);
+        try {
+            m_host.ScoreCorrectAnswer(ExerciseKind::para);
+        } catch (...) {
+            // Not saved: the pair goes back on the board to be found again.
+            m_board.Unmatch(click.card);
+            ShowBoard();
+            throw;
+        }
     }
     // At 100 the session has already moved on (or ended): this board is over.
     if (m_host.ShowExerciseProgress() == 100) {

@@ -289,6 +289,38 @@ private Q_SLOTS:
         QCOMPARE(r.AskedWord(), QString("apple"));
     }
 
+    void sessionClosedInTheTrayTakesTheIconAway()
+    {
+        Running r(TwoCards("0000 0000"), "");
+        r.StartLearning();
+        r.Window()->showMinimized();
+        QTRY_VERIFY(r.program.tray.IsShown());
+        r.Window()->close(); // as the finish of a block does while the window is minimized
+        QVERIFY(!r.program.tray.IsShown());
+        QVERIFY(r.Main()->isVisible());
+        r.program.tray.DoubleClick();
+        QVERIFY(r.Main()->isVisible());
+        QVERIFY(!r.Window()->isVisible());
+    }
+
+    void pairThatCannotBeSavedGoesBackOnTheBoard()
+    {
+        Running r(TwoCards("1000 1000"), "Kol correct answers=1\nPopup delay=0\n");
+        r.StartLearning();
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        DictionaryProbe::Execute(r.dictionary,
+            "CREATE TRIGGER refuse BEFORE UPDATE OF para_true ON tab BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        r.program.prompts.ExpectError();
+        r.MatchPair("pear", "груша");
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        DictionaryProbe::Execute(r.dictionary, "DROP TRIGGER refuse");
+        r.MatchPair("pear", "груша");
+        r.MatchPair("apple", "яблоко");
+        QCOMPARE(r.Column("para_true"), QStringList({ "1", "1" }));
+        QCOMPARE(r.VisiblePanel(), QString("Panel3")); // on to the recall exercise
+    }
+
     void failingDictionaryIsReportedAndCountsNothing()
     {
         Running r(TwoCards("0000 0000"), "Popup delay=0\n");
