@@ -31,6 +31,13 @@ SettingsDialogController::SettingsDialogController(Context context)
 
 void SettingsDialogController::OpenSettingsDialog(const std::function<void(QDialog&)>& showModal)
 {
+    // Asked for again while it is open (the tray's menu is not held by the dialog): the
+    // open dialog keeps what the user has typed and comes to the front.
+    if (m_context.dialog.isVisible()) {
+        m_context.dialog.raise();
+        m_context.dialog.activateWindow();
+        return;
+    }
     SettingsForm form = ReadControls();
     form.Load(m_context.settings.File().Load(), m_context.settings.Settings());
     ShowForm(form);

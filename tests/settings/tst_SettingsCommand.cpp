@@ -232,6 +232,20 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path).isDir());
     }
 
+    void askingAgainWhileOpenKeepsWhatWasTyped()
+    {
+        Running r("Popup delay=2\n");
+        r.onOpen = [&r](SettingsDialog& dialog) {
+            dialog.Learning()->PopupDelayEditor()->setValue(7);
+            Q_EMIT r.program.tray.SettingsRequested(); // the tray's menu, while the dialog is open
+            QCOMPARE(dialog.Learning()->PopupDelayEditor()->value(), 7);
+            r.Ok();
+        };
+        r.OpenFromMenu();
+        QCOMPARE(r.opened, 1);
+        QCOMPARE(r.Setting("Main", "Popup delay"), QString("7"));
+    }
+
     void scheduleOffAtOpeningDisarmsEvenOnCancel()
     {
         Running r("[Schedule]\nUse schedule=0\nDuring day=1\nDaily=1\n");
