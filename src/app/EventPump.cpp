@@ -5,7 +5,9 @@
 
 void QtEventPump::ProcessPendingEvents()
 {
-    QCoreApplication::processEvents();
+    // Windows repaint, but what the user does waits until the work is done: a click in the
+    // middle of opening a dictionary must act on the new one, not on the one being left.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtEventPump::Hold(int milliseconds)

@@ -1,8 +1,9 @@
 #pragma once
 
 // Lets pending window events run in the middle of work (so windows repaint while a
-// dictionary opens or a bulk update runs), and holds the interface still for the answer
-// popup. Tests replace it so that nothing sleeps.
+// dictionary opens or a bulk update runs; the user's input waits until the work is done),
+// and holds the interface still for the answer popup. Tests replace it so that nothing
+// sleeps.
 class EventPump {
 public:
     virtual ~EventPump() = default;
