@@ -14,6 +14,7 @@ namespace {
 bool RunBox(QWidget* owner, QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText); // messages carry card texts and file names, never markup
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* dismissed = box.addButton(QMessageBox::Cancel);
     dismissed->hide();
@@ -52,6 +53,7 @@ bool QtPrompts::Confirm(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
         QMessageBox::Yes | QMessageBox::No, Owner());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

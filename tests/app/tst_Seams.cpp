@@ -144,8 +144,12 @@ private Q_SLOTS:
         QVERIFY(prompts.Confirm("Remove the card?"));
         AnswerBox([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         QVERIFY(!prompts.Confirm("Remove the card?"));
-        AnswerBox([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
-        QVERIFY(prompts.Error("No dictionary was chosen"));
+        // Card texts and file names in a message are shown as they are, never as markup.
+        AnswerBox([](QMessageBox* box) {
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(prompts.Error("Cannot save the card \"<b>word</b>\""));
         // Escape and the close box are not OK.
         AnswerBox([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QVERIFY(!prompts.Error("No dictionary was chosen"));
