@@ -131,7 +131,10 @@ void DictionaryStore::ReloadBrowserDataset()
     const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
     SqliteStatement statement(connection, entry.sql);
     statement.SetPurpose(QStringLiteral("read the cards of"));
-    m_browser.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
+    // Read aside and swapped in whole: a read that fails leaves the list as it was.
+    Dataset browser;
+    browser.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
+    m_browser.Swap(browser);
 }
 
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
@@ -146,7 +149,12 @@ void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
         if (connection.InTransaction()) {
             connection.Execute(QStringLiteral("ROLLBACK"));
         }
-        ReloadBrowserDataset();
+        // The list follows the file again; should that read fail too, the failure to report
+        // is still the edit's.
+        try {
+            ReloadBrowserDataset();
+        } catch (const AppError&) {
+        }
         throw;
     }
 }
@@ -158,7 +166,9 @@ void DictionaryStore::OpenLearningBlock(int maxBlockSize)
     SqliteStatement statement(connection, entry.sql);
     statement.SetPurpose(QStringLiteral("read the learning block of"));
     BindAll(statement, entry);
-    m_learning.Load(statement, connection, nullptr, qMax(maxBlockSize, 0));
+    Dataset learning;
+    learning.Load(statement, connection, nullptr, qMax(maxBlockSize, 0));
+    m_learning.Swap(learning);
 }
 
 void DictionaryStore::ResetStatistics()

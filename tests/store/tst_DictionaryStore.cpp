@@ -424,6 +424,20 @@ private Q_SLOTS:
         QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "learned", "" }));
     }
 
+    void failedReloadKeepsTheListAsItWas()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder().Card("a").Marked().Card("b").Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        // Another program takes the card table away: the list cannot be read again.
+        DictionaryProbe::Execute(path, "ALTER TABLE tab RENAME TO gone");
+        QVERIFY_THROWS_EXCEPTION(AppError, store.ReloadBrowserDataset());
+        QCOMPARE(Headers(store.Browser()), QStringList({ "a", "b" }));
+        QVERIFY_THROWS_EXCEPTION(AppError, store.OpenLearningBlock(8));
+    }
+
     void returnRemovedCardsKeepsCountersAndOtherStatuses()
     {
         TempFolder folder;
