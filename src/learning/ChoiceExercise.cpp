@@ -8,20 +8,10 @@
 #include "store/CardTable.h"
 #include "store/Dataset.h"
 #include "windows/ClickableLabel.h"
+#include "windows/DesignLook.h"
 #include "windows/FittedText.h"
 
 #include <algorithm>
-
-namespace {
-
-void StrikeOut(QLabel* label)
-{
-    QFont font = label->font();
-    font.setStrikeOut(true);
-    label->setFont(font);
-}
-
-} // namespace
 
 ChoiceExercise::ChoiceExercise(ChoicePanel& panel, AnswerPopup& popup, ExerciseHost& host, QObject* parent)
     : QObject(parent)

@@ -5,6 +5,7 @@
 #include "learning/ExerciseHost.h"
 #include "learning/LearningSession.h"
 #include "windows/ClickableLabel.h"
+#include "windows/DesignLook.h"
 
 AssociationExercise::AssociationExercise(AssociationPanel& panel, ExerciseHost& host, QObject* parent)
     : QObject(parent)
@@ -21,9 +22,7 @@ void AssociationExercise::ChooseAssociationOption(int n)
 {
     ClickableLabel* option = m_panel.OptionLabel(n);
     if (option->text() != m_associationAnswer) {
-        QFont font = option->font();
-        font.setStrikeOut(true);
-        option->setFont(font);
+        StrikeOut(option);
         m_host.Session().MistakeMade = true;
         return;
     }

@@ -28,6 +28,23 @@ void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& ent
     statement.Run();
 }
 
+// Runs `body` as one transaction: every change in it reaches the file or none does. The
+// transaction's own statements fail with the same purpose: a read-only file or a lock is
+// reported at BEGIN, a full disk at COMMIT.
+void RunInTransaction(SqliteConnection& connection, const QString& purpose, const std::function<void()>& body)
+{
+    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
+    try {
+        body();
+        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
+    } catch (...) {
+        if (connection.InTransaction()) {
+            connection.Execute(QStringLiteral("ROLLBACK"));
+        }
+        throw;
+    }
+}
+
 // Whether a change could be written at all: the file opened for writing and a folder in
 // which the journal can be created.
 bool CanWrite(const SqliteConnection& connection)
@@ -75,10 +92,7 @@ int DictionaryStore::OpenDictionary(const QString& path)
     auto connection = DictionaryFile::Open(path.isEmpty() ? path : QFileInfo(path).absoluteFilePath());
     m_order.Register(*connection);
     Dataset browser;
-    const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
-    SqliteStatement statement(*connection, entry.sql);
-    statement.SetPurpose(QStringLiteral("read the cards of"));
-    browser.Load(statement, *connection, &m_order, std::numeric_limits<qint64>::max());
+    ReadAllCards(*connection, browser);
     m_events.ProcessPendingEvents();
 
     const int currentRecord = FindOrRepairMark(browser, *connection);
@@ -125,30 +139,27 @@ int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connec
     return 1;
 }
 
-void DictionaryStore::ReloadBrowserDataset()
+void DictionaryStore::ReadAllCards(SqliteConnection& connection, Dataset& cards) const
 {
-    SqliteConnection& connection = Connection();
     const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
     SqliteStatement statement(connection, entry.sql);
     statement.SetPurpose(QStringLiteral("read the cards of"));
+    cards.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
+}
+
+void DictionaryStore::ReloadBrowserDataset()
+{
     // Read aside and swapped in whole: a read that fails leaves the list as it was.
     Dataset browser;
-    browser.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
+    ReadAllCards(Connection(), browser);
     m_browser.Swap(browser);
 }
 
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
 {
-    SqliteConnection& connection = Connection();
-    const QString purpose = QStringLiteral("save the changes to the cards of");
-    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
     try {
-        edits();
-        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
+        RunInTransaction(Connection(), QStringLiteral("save the changes to the cards of"), edits);
     } catch (...) {
-        if (connection.InTransaction()) {
-            connection.Execute(QStringLiteral("ROLLBACK"));
-        }
         // The list follows the file again; should that read fail too, the failure to report
         // is still the edit's.
         try {
@@ -175,21 +186,12 @@ void DictionaryStore::ResetStatistics()
 {
     SqliteConnection& connection = Connection();
     const QString purpose = QStringLiteral("reset the learning statistics of");
-    // The transaction's own statements fail with the same purpose: a read-only file or a
-    // lock is reported at BEGIN, a full disk at COMMIT.
-    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
-    try {
+    RunInTransaction(connection, purpose, [&connection, &purpose] {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
         }
         RunEntry(connection, StatementCatalogue::MarkFirstCard(), purpose);
-        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
-    } catch (...) {
-        if (connection.InTransaction()) {
-            connection.Execute(QStringLiteral("ROLLBACK"));
-        }
-        throw;
-    }
+    });
 }
 
 void DictionaryStore::ReturnRemovedCards()

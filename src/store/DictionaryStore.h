@@ -62,6 +62,8 @@ public:
 
 private:
     SqliteConnection& Connection();
+    // Loads every card of the file, in header order, into `cards`.
+    void ReadAllCards(SqliteConnection& connection, Dataset& cards) const;
     static int FindOrRepairMark(Dataset& browser, SqliteConnection& connection);
 
     EventPump& m_events;

@@ -32,6 +32,14 @@ inline void SetTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(colours);
 }
 
+// Draws a widget's text struck through: how the exercises mark a wrong option.
+inline void StrikeOut(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setStrikeOut(true);
+    widget->setFont(font);
+}
+
 // A white background, as the learning and About windows and their panels have.
 inline void SetWhiteBackground(QWidget* widget)
 {
