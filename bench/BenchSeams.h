@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EventPump.h"
-#include "app/Prompts.h"
+#include "base/EventPump.h"
+#include "base/Prompts.h"
 #include "browser/CardBrowser.h"
 
 // The seams the store and the browser need, doing nothing, so that only their own work is

@@ -4,7 +4,7 @@
 #include "PeakMemory.h"
 #include "RawDictionary.h"
 #include "Stopwatch.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "browser/CardBrowser.h"
 #include "i18n/LanguageTable.h"
 #include "store/CardTable.h"
@@ -12,7 +12,7 @@
 #include "store/DictionaryCipher.h"
 #include "store/DictionaryStore.h"
 #include "store/HeaderOrder.h"
-#include "store/MaintenanceCommands.h"
+#include "store/StatusCounts.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "BenchSeams.h"
 #include "RawDictionary.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/DictionaryStore.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "RawDictionary.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/DictionaryCipher.h"
 #include "store/DictionaryFile.h"
 #include "store/HeaderOrder.h"

@@ -3,7 +3,7 @@
 
 #include "Benchmark.h"
 #include "PeakMemory.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/DictionaryCipher.h"
 
 #include <QCommandLineParser>

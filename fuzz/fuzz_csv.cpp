@@ -6,7 +6,7 @@
 // same dictionary.
 
 #include "FuzzSupport.h"
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardCsv.h"
 
 #include <cstdio>

@@ -11,8 +11,8 @@
 // `check` calls valid opens in the program, and the program reads the texts the file holds.
 
 #include "FuzzSupport.h"
-#include "app/AppError.h"
-#include "app/EventPump.h"
+#include "base/AppError.h"
+#include "base/EventPump.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
 #include "store/DictionaryFile.h"

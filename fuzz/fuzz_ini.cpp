@@ -10,7 +10,7 @@
 // Every key the file holds is written too, and so is one new key and one new section.
 
 #include "FuzzSupport.h"
-#include "app/IniDocument.h"
+#include "base/IniDocument.h"
 
 #include <QList>
 #include <utility>

@@ -11,11 +11,11 @@
 //    window's own prefix in the message table, where each can be looked up by its key.
 
 #include "FuzzSupport.h"
-#include "app/GradientPanel.h"
 #include "i18n/LanguageEntry.h"
 #include "i18n/LanguageTable.h"
 #include "i18n/WindowLanguageRules.h"
-#include "windows/WizardHeader.h"
+#include "ui/GradientPanel.h"
+#include "ui/WizardHeader.h"
 
 #include <QCheckBox>
 #include <QDir>

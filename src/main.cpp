@@ -1,13 +1,13 @@
-#include "app/AppPaths.h"
-#include "app/Clock.h"
-#include "app/EventPump.h"
 #include "app/GlossmereApp.h"
-#include "app/QtPrompts.h"
-#include "app/Random.h"
-#include "app/Services.h"
-#include "app/Shell.h"
-#include "app/Tray.h"
-#include "windows/ProgramPictures.h"
+#include "base/AppPaths.h"
+#include "base/Clock.h"
+#include "base/EventPump.h"
+#include "base/Random.h"
+#include "base/Services.h"
+#include "ui/DesktopShell.h"
+#include "ui/ProgramPictures.h"
+#include "ui/QtPrompts.h"
+#include "ui/SystemTray.h"
 
 #include <QApplication>
 #include <QIcon>

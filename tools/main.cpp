@@ -1,7 +1,7 @@
 #include "store/DictionaryCipher.h"
 #include "store/DictionaryTool.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,20 +1,20 @@
 #include "app/GlossmereApp.h"
 
-#include "app/AppError.h"
 #include "app/MainWindow.h"
-#include "app/Prompts.h"
-#include "app/Services.h"
-#include "app/StartupSettings.h"
-#include "app/Tray.h"
+#include "base/AppError.h"
+#include "base/Prompts.h"
+#include "base/Services.h"
+#include "base/StartupSettings.h"
+#include "base/Tray.h"
 #include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
 #include "settings/ReminderTimer.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsDialogController.h"
+#include "stats/DictionaryInfoWindow.h"
+#include "stats/MaintenanceCommands.h"
+#include "stats/StatisticsWindow.h"
 #include "store/DictionaryCipher.h"
-#include "store/DictionaryInfoWindow.h"
-#include "store/MaintenanceCommands.h"
-#include "store/StatisticsWindow.h"
 #include "windows/AboutWindow.h"
 #include "windows/SplashWindow.h"
 #include "windows/SubscriptionPrompt.h"
@@ -51,9 +51,9 @@ void GlossmereApp::Start()
     m_splash->ShowCentred();
 
     CreateWindows();
-    for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics.get() },
-             { "form3", m_information.get() }, { "form4", m_learning.get() }, { "form5", m_settingsDialog.get() },
-             { "form7", m_about.get() }, { "form15", m_subscription.get() } }) {
+    for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics },
+             { "form3", m_information }, { "form4", m_learning.get() }, { "form5", m_settingsDialog },
+             { "form7", m_about }, { "form15", m_subscription.get() } }) {
         m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
     }
     m_splash->hide();
@@ -68,18 +68,20 @@ void GlossmereApp::CreateWindows()
     m_store = std::make_unique<DictionaryStore>(m_services.events);
     m_main = std::make_unique<MainWindow>(
         MainWindow::Context { m_services, m_paths, *m_settings, *m_texts, *m_store, m_tray, m_languageName });
-    m_statistics = std::make_unique<StatisticsWindow>(m_main.get());
-    m_information = std::make_unique<DictionaryInfoWindow>(m_main.get());
+    m_statistics = new StatisticsWindow(m_main.get());
+    m_information = new DictionaryInfoWindow(m_main.get());
     m_learning = std::make_unique<LearningWindow>();
-    m_settingsDialog = std::make_unique<SettingsDialog>(m_main.get());
-    m_about = std::make_unique<AboutWindow>(m_services.shell, m_main.get());
+    m_settingsDialog = new SettingsDialog(m_main.get());
+    m_about = new AboutWindow(m_services.shell, m_main.get());
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
-    m_main->Maintenance().SetWindows(m_statistics.get(), m_information.get());
+    m_main->Maintenance().SetWindows(m_statistics, m_information);
     m_main->Maintenance().SetModalRunner(m_showModal);
     m_reminders = std::make_unique<ReminderTimer>(
         m_settings->Settings(), m_services.clock, [this]() -> QWidget& { return BringBack(); });
     m_settingsController = std::make_unique<SettingsDialogController>(SettingsDialogController::Context {
-        *m_settingsDialog, *m_settings, *m_texts, m_services.prompts, m_tray, *m_reminders, *m_main });
+        *m_settingsDialog, *m_settings, *m_texts, m_services.prompts, m_tray, *m_reminders });
+    QObject::connect(m_settingsController.get(), &SettingsDialogController::BackToTrayRequested, m_main.get(),
+        &MainWindow::HideToTray);
     ConnectCommands();
 }
 

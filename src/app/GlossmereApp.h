@@ -6,9 +6,9 @@
 // creation opens the dictionary) and localized; the subscription prompt comes on the
 // fifth start; then the event loop runs until the main window closes.
 
-#include "app/AppPaths.h"
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "base/AppPaths.h"
+#include "base/AppSettings.h"
+#include "base/SettingsStore.h"
 #include "i18n/LanguageTable.h"
 #include "store/DictionaryStore.h"
 
@@ -50,12 +50,12 @@ public:
     LanguageTable& Texts() { return *m_texts; }
     DictionaryStore& Store() { return *m_store; }
     MainWindow* Main() const { return m_main.get(); }
-    StatisticsWindow* Statistics() const { return m_statistics.get(); }
-    DictionaryInfoWindow* Information() const { return m_information.get(); }
+    StatisticsWindow* Statistics() const { return m_statistics; }
+    DictionaryInfoWindow* Information() const { return m_information; }
     LearningWindow* Learning() const { return m_learning.get(); }
-    SettingsDialog* SettingsWindow() const { return m_settingsDialog.get(); }
+    SettingsDialog* SettingsWindow() const { return m_settingsDialog; }
     ReminderTimer* Reminders() const { return m_reminders.get(); }
-    AboutWindow* About() const { return m_about.get(); }
+    AboutWindow* About() const { return m_about; }
     SubscriptionPrompt* Subscription() const { return m_subscription.get(); }
     SplashWindow* Splash() const { return m_splash.get(); }
 
@@ -78,11 +78,12 @@ private:
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<StatisticsWindow> m_statistics;
-    std::unique_ptr<DictionaryInfoWindow> m_information;
     std::unique_ptr<LearningWindow> m_learning;
-    std::unique_ptr<SettingsDialog> m_settingsDialog;
-    std::unique_ptr<AboutWindow> m_about;
+    // The main window's dialogs: owned by it, as their Qt parent.
+    StatisticsWindow* m_statistics = nullptr;
+    DictionaryInfoWindow* m_information = nullptr;
+    SettingsDialog* m_settingsDialog = nullptr;
+    AboutWindow* m_about = nullptr;
     std::unique_ptr<SubscriptionPrompt> m_subscription;
     LearningController* m_learningController = nullptr; // owned by the learning window
     // Declared last, so they are destroyed before the windows they refer to.

@@ -1,20 +1,22 @@
 #include "app/MainWindow.h"
 
-#include "app/AppPaths.h"
-#include "app/CommandGuard.h"
-#include "app/DictionaryFolder.h"
-#include "app/GradientPanel.h"
-#include "app/Prompts.h"
-#include "app/Services.h"
-#include "app/SettingsKeys.h"
-#include "app/SettingsStore.h"
-#include "app/Shell.h"
-#include "app/Tray.h"
+#include "base/AppPaths.h"
+#include "base/CommandGuard.h"
+#include "base/DictionaryFolder.h"
+#include "base/Prompts.h"
+#include "base/Services.h"
+#include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
+#include "base/Shell.h"
+#include "base/Tray.h"
 #include "i18n/LanguageTable.h"
+#include "stats/MaintenanceCommands.h"
 #include "store/DictionaryStore.h"
-#include "store/MaintenanceCommands.h"
-#include "windows/FittedText.h"
-#include "windows/ProgramPictures.h"
+#include "ui/DesignLook.h"
+#include "ui/FittedText.h"
+#include "ui/GradientPanel.h"
+#include "ui/Placement.h"
+#include "ui/ProgramPictures.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -35,15 +37,6 @@ constexpr int kTextMargin = 8; // kept free on each side of a card text
 constexpr int kClientHeight = 220;
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 20;
-
-QFont FontOf(const QString& family, int pixelSize, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({ family, QStringLiteral("DejaVu Sans") });
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 QToolButton* MakeToolButton(QWidget* parent, const char* name, int left, int width, const char* picture)
 {
@@ -107,6 +100,8 @@ MainWindow::MainWindow(Context context, QWidget* parent)
     m_translation->clear();
     client->setFixedSize(kClientWidth, kClientHeight - kStatusBarHeight);
     setFixedSize(sizeHint());
+    // The window opens in the middle of the available area of its screen.
+    Placement::PlaceOver(*this, nullptr);
     OpenAndShow();
 }
 
@@ -137,12 +132,12 @@ void MainWindow::BuildToolbar(QWidget* client)
 
 void MainWindow::BuildCardArea(QWidget* client)
 {
-    m_word = MakeCardLabel(client, "Label_word", FontOf(QStringLiteral("Tahoma"), 24, true), Qt::red);
+    m_word = MakeCardLabel(client, "Label_word", TahomaFont(24, true), Qt::red);
     m_word->move(0, 60);
-    m_transcription
-        = MakeCardLabel(client, "label_transcription", FontOf(QStringLiteral("Lucida Sans Unicode"), 16), Qt::black);
+    m_transcription = MakeCardLabel(
+        client, "label_transcription", DesignFont(QStringLiteral("Lucida Sans Unicode"), 16), Qt::black);
     m_transcription->move(0, 100);
-    m_translation = MakeCardLabel(client, "label_translation", FontOf(QStringLiteral("Tahoma"), 21), Qt::black);
+    m_translation = MakeCardLabel(client, "label_translation", TahomaFont(21), Qt::black);
     m_translation->move(0, 140);
 
     // Parts of an older picture layout; they stay hidden.
@@ -294,7 +289,7 @@ void MainWindow::ShowCardTexts(const QString& word, const QString& transcription
     for (const auto& [label, text, height] : { std::tuple { m_word, word, 0 },
              std::tuple { m_transcription, transcription, 0 }, std::tuple { m_translation, translation, 44 } }) {
         FittedText::Show(label, text, kClientWidth - 2 * kTextMargin, height, Qt::AlignHCenter);
-        label->move(kClientWidth / 2 - label->width() / 2, label->y());
+        label->move(Placement::CentredLeft(kClientWidth, label->width()), label->y());
     }
 }
 

@@ -1,6 +1,6 @@
 #include "browser/CardBrowser.h"
 
-#include "app/Prompts.h"
+#include "base/Prompts.h"
 #include "i18n/LanguageTable.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
@@ -10,8 +10,8 @@ using namespace CardTable;
 
 namespace {
 
-const QString kStatus = QStringLiteral("status");
-const QString kActiveWord = QStringLiteral("active_word");
+const QString kStatus = CardTable::ColumnName(CardTable::Status);
+const QString kActiveWord = CardTable::ColumnName(CardTable::ActiveWord);
 
 } // namespace
 
@@ -75,11 +75,11 @@ void CardBrowser::ShowCard(int record)
     }
     Dataset& cards = m_store.Browser();
     cards.MoveTo(record);
-    const QString transcription = cards.IsNull(QStringLiteral("transcription"))
+    const QString transcription = cards.IsNull(CardTable::ColumnName(CardTable::Transcription))
         ? QString()
-        : QLatin1Char('[') + cards.Text(QStringLiteral("transcription")) + QLatin1Char(']');
-    m_view.ShowCardTexts(
-        cards.Text(QStringLiteral("header")), transcription, cards.Text(QStringLiteral("translation")));
+        : QLatin1Char('[') + cards.Text(CardTable::ColumnName(CardTable::Transcription)) + QLatin1Char(']');
+    m_view.ShowCardTexts(cards.Text(CardTable::ColumnName(CardTable::Header)), transcription,
+        cards.Text(CardTable::ColumnName(CardTable::Translation)));
 }
 
 void CardBrowser::ShowPosition()

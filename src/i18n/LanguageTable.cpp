@@ -1,6 +1,6 @@
 #include "i18n/LanguageTable.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "i18n/ComponentText.h"
 #include "i18n/LanguageEntry.h"
 #include "i18n/WindowLanguageRules.h"

@@ -1,7 +1,8 @@
 #include "learning/AnswerPopup.h"
 
 #include "learning/LearningPanel.h"
-#include "windows/DesignLook.h"
+#include "ui/DesignLook.h"
+#include "ui/Placement.h"
 
 #include <QLabel>
 
@@ -29,6 +30,6 @@ QLabel* AnswerPopup::AddLabel(const QString& name, const QString& text, int top,
     SetTextColour(label, colour);
     label->adjustSize();
     label->move(0, top);
-    LearningPanel::CentreHorizontally(label);
+    Placement::CentreHorizontally(label);
     return label;
 }

@@ -1,8 +1,8 @@
 #include "learning/AssociationPanel.h"
 
 #include "learning/Watermark.h"
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
 
 namespace {
 

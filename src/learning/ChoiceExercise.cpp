@@ -7,9 +7,10 @@
 #include "learning/PartOfSpeech.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
-#include "windows/FittedText.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
+#include "ui/FittedText.h"
+#include "ui/Placement.h"
 
 #include <algorithm>
 
@@ -45,7 +46,7 @@ void ChoiceExercise::SetUpChoiceExercise()
     session.MistakeMade = false;
 
     FittedText::Show(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth, 0);
-    LearningPanel::CentreHorizontally(m_panel.WordLabel());
+    Placement::CentreHorizontally(m_panel.WordLabel());
 
     QStringList translations;
     for (int n = 1; n <= session.BlockSize; ++n) {
@@ -69,7 +70,7 @@ void ChoiceExercise::ShowOptions()
         // Shown plain: an earlier question may have struck it through.
         FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight,
             Qt::AlignHCenter);
-        LearningPanel::CentreHorizontally(option);
+        Placement::CentreHorizontally(option);
     }
 }
 

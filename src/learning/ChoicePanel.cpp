@@ -1,7 +1,8 @@
 #include "learning/ChoicePanel.h"
 
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
+#include "ui/Placement.h"
 
 #include <QLabel>
 
@@ -18,14 +19,14 @@ ChoicePanel::ChoicePanel(QWidget* parent)
 {
     m_word = AddLabel(QStringLiteral("TntLabel1"), QStringLiteral("Слово"), TahomaFont(24, true), 0, 8);
     SetTextColour(m_word, Qt::red);
-    CentreHorizontally(m_word);
+    Placement::CentreHorizontally(m_word);
 
     m_separator = AddLine(QStringLiteral("Separator2"), QRect(7, 31, 442, 1));
 
     for (int n = 1; n <= kOptionCount; ++n) {
         ClickableLabel* option = AddOption(QStringLiteral("label_translation2_%1").arg(n), QStringLiteral("Перевод"),
             TahomaFont(21), 0, kOptionTops[n - 1]);
-        CentreHorizontally(option);
+        Placement::CentreHorizontally(option);
         m_options.at(static_cast<std::size_t>(n - 1)) = option;
     }
     for (int n = 1; n <= kPictureCount; ++n) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ExerciseKind.h"
+#include "base/ExerciseKind.h"
 
 #include <functional>
 

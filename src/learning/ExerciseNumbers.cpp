@@ -1,6 +1,6 @@
 #include "learning/ExerciseNumbers.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardTable.h"
 
 namespace ExerciseNumbers {
@@ -41,16 +41,7 @@ int NumberOf(ExerciseKind kind)
 
 int CounterPosition(int number)
 {
-    switch (KindOf(number)) {
-    case ExerciseKind::vibor_perevoda:
-        return CardTable::ViborPerevodaTrue;
-    case ExerciseKind::para:
-        return CardTable::ParaTrue;
-    case ExerciseKind::vspomnit:
-        return CardTable::VspomnitTrue;
-    default:
-        return CardTable::PerevodTrue;
-    }
+    return CardTable::CounterColumn(KindOf(number));
 }
 
 QString TitleKey(int number)

@@ -1,8 +1,9 @@
 #include "learning/ExerciseSequencer.h"
 
-#include "app/AppSettings.h"
-#include "app/Random.h"
+#include "base/AppSettings.h"
+#include "base/Random.h"
 #include "learning/ExerciseNumbers.h"
+#include "learning/LearnedRule.h"
 #include "learning/LearningSession.h"
 
 #include <algorithm>
@@ -21,26 +22,19 @@ bool ExerciseSequencer::IsEnabled(int exercise) const
     return exercise >= 1 && exercise <= kCount && m_settings.UseExercise[KindOf(exercise)];
 }
 
-int ExerciseSequencer::Threshold() const
+LearnedRule ExerciseSequencer::Rule() const
 {
-    return m_settings.CorrectAnswerThreshold;
+    return LearnedRule(m_settings.CorrectAnswerThreshold);
 }
 
 int ExerciseSequencer::CappedCounter(int card, int exercise) const
 {
-    return std::min(m_session.Counter(card, exercise), Threshold());
+    return Rule().Counted(m_session.Counter(card, exercise));
 }
 
 int ExerciseSequencer::FindExerciseFrom(int first) const
 {
-    for (int exercise = std::max(first, 1); exercise <= kCount; ++exercise) {
-        for (int k = 1; k <= m_session.BlockSize; ++k) {
-            if (m_session.Counter(k, exercise) < Threshold()) {
-                return exercise;
-            }
-        }
-    }
-    return 0;
+    return Rule().FirstExerciseWithWork(m_session, first);
 }
 
 bool ExerciseSequencer::SkipDisabledExercises()
@@ -65,7 +59,8 @@ ExerciseSequencer::Progress ExerciseSequencer::ComputeProgress() const
             overall += CappedCounter(k, exercise);
         }
     }
-    const long long whole = static_cast<long long>(m_session.BlockSize) * Threshold() * m_settings.EnabledExerciseCount;
+    const long long whole
+        = static_cast<long long>(m_session.BlockSize) * Rule().Threshold() * m_settings.EnabledExerciseCount;
     return { ExercisePercentage(), whole > 0 ? static_cast<int>(overall * 100 / whole) : 0 };
 }
 
@@ -79,7 +74,7 @@ int ExerciseSequencer::ExercisePercentage() const
     for (int k = 1; k <= m_session.BlockSize; ++k) {
         sum += CappedCounter(k, exercise);
     }
-    const long long whole = static_cast<long long>(m_session.BlockSize) * Threshold();
+    const long long whole = static_cast<long long>(m_session.BlockSize) * Rule().Threshold();
     return whole > 0 ? static_cast<int>(sum * 100 / whole) : 0;
 }
 

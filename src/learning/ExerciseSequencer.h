@@ -1,5 +1,7 @@
 #pragma once
 
+#include "learning/LearnedRule.h"
+
 #include <QtGlobal>
 
 struct AppSettings;
@@ -28,8 +30,7 @@ public:
 
     bool IsEnabled(int exercise) const;
 
-    // The first exercise number from `first` to 4 in which some card of the block is below
-    // the threshold, disabled exercises included; 0 when there is none.
+    // LearnedRule::FirstExerciseWithWork under the settings' threshold.
     int FindExerciseFrom(int first) const;
     // Moves CurrentExercise past disabled exercises 1, 2 and 3, each tested once in that
     // order (so one call can move 1 to 4); true when it moved. Exercise 4 stays.
@@ -56,7 +57,7 @@ public:
     int PickOtherCard(int count, int previous);
 
 private:
-    int Threshold() const;
+    LearnedRule Rule() const;
     int CappedCounter(int card, int exercise) const;
     void ChooseFirstCard();
     Step SkipAndCheckLast();

@@ -1,12 +1,11 @@
 #include "learning/LearningController.h"
 
-#include "app/CommandGuard.h"
-#include "app/EventPump.h"
-#include "app/GradientPanel.h"
-#include "app/Prompts.h"
-#include "app/Services.h"
-#include "app/SettingsStore.h"
-#include "app/Tray.h"
+#include "base/CommandGuard.h"
+#include "base/EventPump.h"
+#include "base/Prompts.h"
+#include "base/Services.h"
+#include "base/SettingsStore.h"
+#include "base/Tray.h"
 #include "i18n/LanguageTable.h"
 #include "learning/AnswerPopup.h"
 #include "learning/AssociationPanel.h"
@@ -20,6 +19,8 @@
 #include "learning/RecallExercise.h"
 #include "learning/RecallPanel.h"
 #include "store/DictionaryStore.h"
+#include "ui/GradientPanel.h"
+#include "ui/Placement.h"
 
 #include <QLabel>
 #include <QScopeGuard>
@@ -29,13 +30,6 @@
 using namespace ExerciseNumbers;
 
 namespace {
-
-// Places a widget in the middle of its parent's client area.
-void CentreInParent(QWidget* widget)
-{
-    const QWidget* parent = widget->parentWidget();
-    widget->move(parent->width() / 2 - widget->width() / 2, parent->height() / 2 - widget->height() / 2);
-}
 
 // Clears a flag when the scope ends, however it ends.
 class FlagScope {
@@ -135,12 +129,7 @@ void LearningController::FinishAtStart()
 
 void LearningController::ShowInPlaceOfMainWindow()
 {
-    // Before its first showing the window's frame is unknown; the main window's frame is
-    // drawn by the same desktop, so its margins stand in.
-    const QWidget& main = m_context.mainWindow;
-    QRect frame(QPoint(), m_window.size() + (main.frameGeometry().size() - main.geometry().size()));
-    frame.moveCenter(main.frameGeometry().center());
-    m_window.move(frame.topLeft());
+    Placement::PlaceOver(m_window, &m_context.mainWindow);
     m_window.show();
     m_window.activateWindow();
     m_context.mainWindow.hide();
@@ -266,9 +255,9 @@ void LearningController::ShowAnswerPopup()
 {
     AnswerPopup* popup = m_window.Popup();
     for (QLabel* label : { popup->WordLabel(), popup->TranslationLabel() }) {
-        LearningPanel::CentreHorizontally(label);
+        Placement::CentreHorizontally(label);
     }
-    CentreInParent(popup);
+    Placement::CentreInParent(popup);
     popup->raise();
     popup->show();
     m_context.services.events.Hold(m_context.settings.Settings().PopupDelay * 1000);
@@ -287,7 +276,7 @@ bool LearningController::FinishBlock(FinishVariant variant)
         MarkLearnedAndReload();
     } else if (ok) {
         GradientPanel* busy = m_window.BusyNotice();
-        CentreInParent(busy);
+        Placement::CentreInParent(busy);
         busy->raise();
         busy->show();
         const auto hideBusy = qScopeGuard([busy] { busy->hide(); });

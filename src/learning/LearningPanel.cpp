@@ -1,7 +1,7 @@
 #include "learning/LearningPanel.h"
 
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,14 +12,6 @@ LearningPanel::LearningPanel(const QString& name, QWidget* parent)
     setObjectName(name);
     setGeometry(kLeft, kTop, kWidth, kHeight);
     SetWhiteBackground(this);
-}
-
-void LearningPanel::CentreHorizontally(QWidget* widget)
-{
-    const QWidget* container = widget->parentWidget();
-    if (container != nullptr) {
-        widget->move(container->width() / 2 - widget->width() / 2, widget->y());
-    }
 }
 
 QLabel* LearningPanel::AddLabel(const QString& name, const QString& text, const QFont& font, int left, int top)

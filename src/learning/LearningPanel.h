@@ -24,10 +24,6 @@ public:
 
     LearningPanel(const QString& name, QWidget* parent);
 
-    // Places a label centred across its parent: left := parent width div 2 - label width
-    // div 2, the rule every centred caption of the exercises follows once its text is set.
-    static void CentreHorizontally(QWidget* widget);
-
 protected:
     // A label showing its text in the given font, sized to that text, at (left, top).
     QLabel* AddLabel(const QString& name, const QString& text, const QFont& font, int left, int top);

@@ -36,7 +36,7 @@ void LearningSession::ScoreCorrectAnswer(Dataset& cards, ExerciseKind kind)
     cards.MoveTo(CurrentCard);
     cards.Edit();
     const qint64 value = cards.IntegerAt(ExerciseNumbers::CounterPosition(exercise));
-    cards.SetInteger(CounterColumn(kind), value + 1);
+    cards.SetInteger(CardTable::ColumnName(CardTable::CounterColumn(kind)), value + 1);
     cards.Post();
     // Raised only once the row is in the file, so a failed write counts nowhere.
     int& counter = Card(CurrentCard).Counters.at(static_cast<std::size_t>(exercise - 1));

@@ -1,12 +1,13 @@
 #include "learning/LearningWindow.h"
 
-#include "app/GradientPanel.h"
 #include "learning/AnswerPopup.h"
 #include "learning/AssociationPanel.h"
 #include "learning/ChoicePanel.h"
 #include "learning/PairPanel.h"
 #include "learning/RecallPanel.h"
-#include "windows/DesignLook.h"
+#include "ui/DesignLook.h"
+#include "ui/GradientPanel.h"
+#include "ui/Placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,12 +26,6 @@ void SetPlainBackground(QWidget* widget)
     colours.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
     widget->setPalette(colours);
     widget->setAutoFillBackground(true);
-}
-
-// Places a widget in the middle of the client area.
-void Centre(QWidget* widget, QSize client)
-{
-    widget->move(client.width() / 2 - widget->width() / 2, client.height() / 2 - widget->height() / 2);
 }
 
 } // namespace
@@ -96,14 +91,14 @@ QLabel* LearningWindow::AddStatusPanel(QWidget* bar, const QString& name, int le
 void LearningWindow::AddOverlays()
 {
     m_popup = new AnswerPopup(this);
-    Centre(m_popup, kClientSize);
+    Placement::CentreInParent(m_popup);
     m_popup->raise();
 
     m_busyNotice = new GradientPanel(this);
     m_busyNotice->setObjectName(QStringLiteral("XPPanel1"));
     m_busyNotice->setText(QStringLiteral("Обновление данных..."));
     m_busyNotice->resize(kBusyNoticeSize);
-    Centre(m_busyNotice, kClientSize);
+    Placement::CentreInParent(m_busyNotice);
     m_busyNotice->hide();
     m_busyNotice->raise();
 }

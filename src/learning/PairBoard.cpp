@@ -1,6 +1,6 @@
 #include "learning/PairBoard.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 
 #include <algorithm>
 #include <utility>

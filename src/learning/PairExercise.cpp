@@ -6,8 +6,8 @@
 #include "learning/PairPanel.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
-#include "windows/ClickableLabel.h"
-#include "windows/FittedText.h"
+#include "ui/ClickableLabel.h"
+#include "ui/FittedText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "learning/PairPanel.h"
 
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "learning/ChoicePanel.h"
 #include "learning/ExerciseHost.h"
 #include "learning/LearningSession.h"
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
 
 AssociationExercise::AssociationExercise(AssociationPanel& panel, ExerciseHost& host, QObject* parent)
     : QObject(parent)

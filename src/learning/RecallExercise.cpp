@@ -8,7 +8,8 @@
 #include "learning/TypedAnswer.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
-#include "windows/FittedText.h"
+#include "ui/FittedText.h"
+#include "ui/Placement.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -102,7 +103,7 @@ void RecallExercise::SetUpQuestion()
     FittedText::Show(m_panel.WordLabel(),
         PartOfSpeech::QuestionWordCaption(word, cards.TextAt(CardTable::PartOfSpeech)), LearningPanel::kTextWidth,
         kWordTextHeight, Qt::AlignHCenter);
-    LearningPanel::CentreHorizontally(m_panel.WordLabel());
+    Placement::CentreHorizontally(m_panel.WordLabel());
 }
 
 void RecallExercise::ShowAnswer()
@@ -111,7 +112,7 @@ void RecallExercise::ShowAnswer()
     FittedText::Show(answer, m_host.LearningCards().TextAt(CardTable::Translation), LearningPanel::kTextWidth,
         kAnswerTextHeight, Qt::AlignHCenter);
     answer->move(answer->x(), m_panel.ShowAnswerButton()->y() + kRevealDrop);
-    LearningPanel::CentreHorizontally(answer);
+    Placement::CentreHorizontally(answer);
     m_panel.ShowAnswerButton()->hide();
     answer->show();
     m_panel.RightButton()->setEnabled(true);

@@ -1,8 +1,9 @@
 #include "learning/RecallPanel.h"
 
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
-#include "windows/SingleClick.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
+#include "ui/Placement.h"
+#include "ui/SingleClick.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ RecallPanel::RecallPanel(QWidget* parent)
 
     m_word = AddLabel(QStringLiteral("Label_vspomnit"), QStringLiteral("Слово"), TahomaFont(27, true), 0, kWordTop);
     SetTextColour(m_word, Qt::red);
-    CentreHorizontally(m_word);
+    Placement::CentreHorizontally(m_word);
 
     m_separator = AddLine(QStringLiteral("Separator3"), QRect(7, kSeparatorTop, 442, 1));
 
@@ -40,7 +41,7 @@ void RecallPanel::AddRecallControls()
     m_answer = AddLabel(
         QStringLiteral("Label_otvet"), QStringLiteral("Перевод"), TahomaFont(24, true), 0, kShowAnswerPlace.top() + 4);
     SetTextColour(m_answer, Qt::black);
-    CentreHorizontally(m_answer);
+    Placement::CentreHorizontally(m_answer);
     m_answer->hide();
 
     // Grading makes sense only once the translation is shown.

@@ -1,6 +1,6 @@
 #include "learning/Watermark.h"
 
-#include "windows/DesignLook.h"
+#include "ui/DesignLook.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "settings/DailyTime.h"
 
-#include "app/IniDocument.h"
+#include "base/IniDocument.h"
 
 namespace DailyTime {
 

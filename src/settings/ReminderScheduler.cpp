@@ -1,8 +1,8 @@
 #include "settings/ReminderScheduler.h"
 
-#include "app/AppSettings.h"
-#include "app/Clock.h"
-#include "app/IniDocument.h"
+#include "base/AppSettings.h"
+#include "base/Clock.h"
+#include "base/IniDocument.h"
 #include "settings/DailyTime.h"
 
 namespace {

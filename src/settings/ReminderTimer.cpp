@@ -1,6 +1,6 @@
 #include "settings/ReminderTimer.h"
 
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 
 #include <QApplication>
 #include <QTimer>

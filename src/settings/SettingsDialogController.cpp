@@ -1,10 +1,9 @@
 #include "settings/SettingsDialogController.h"
 
-#include "app/CommandGuard.h"
-#include "app/MainWindow.h"
-#include "app/Prompts.h"
-#include "app/SettingsStore.h"
-#include "app/Tray.h"
+#include "base/CommandGuard.h"
+#include "base/Prompts.h"
+#include "base/SettingsStore.h"
+#include "base/Tray.h"
 #include "i18n/LanguageTable.h"
 #include "settings/DailyTimeEditor.h"
 #include "settings/LearningSettingsPage.h"
@@ -122,6 +121,6 @@ void SettingsDialogController::Closed()
 {
     // Opened from the notification area: the program goes back there.
     if (m_context.tray.IsShown()) {
-        m_context.main.HideToTray();
+        Q_EMIT BackToTrayRequested();
     }
 }

@@ -6,7 +6,6 @@
 #include <functional>
 
 class LanguageTable;
-class MainWindow;
 class Prompts;
 class QDialog;
 class ReminderTimer;
@@ -17,7 +16,7 @@ class Tray;
 // Runs the settings dialog: OpenSettingsDialog loads every control from the settings file
 // and shows the dialog; OK checks the exercises, writes the file and updates the running
 // program's settings and reminder timer; Cancel and the close box keep nothing. A dialog
-// opened from the notification area leaves the program there when it closes.
+// opened from the notification area asks, when it closes, for the program to go back there.
 class SettingsDialogController final : public QObject {
     Q_OBJECT
 
@@ -29,7 +28,6 @@ public:
         Prompts& prompts;
         Tray& tray;
         ReminderTimer& reminders;
-        MainWindow& main;
     };
 
     explicit SettingsDialogController(Context context);
@@ -40,6 +38,10 @@ public:
 
     SettingsForm ReadControls() const;
     void ShowForm(const SettingsForm& form);
+
+Q_SIGNALS:
+    // The dialog was opened from the notification area and has closed.
+    void BackToTrayRequested();
 
 private:
     void ApplyScheduleEnabling(bool scheduleOn);

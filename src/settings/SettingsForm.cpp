@@ -1,9 +1,9 @@
 #include "settings/SettingsForm.h"
 
-#include "app/AppSettings.h"
-#include "app/IniDocument.h"
-#include "app/IniFile.h"
-#include "app/SettingsKeys.h"
+#include "base/AppSettings.h"
+#include "base/IniDocument.h"
+#include "base/IniFile.h"
+#include "base/SettingsKeys.h"
 #include "settings/DailyTime.h"
 
 #include <algorithm>

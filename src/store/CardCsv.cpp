@@ -1,6 +1,6 @@
 #include "store/CardCsv.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +104,7 @@ std::vector<int> MapColumns(const RawRecord& header)
     for (const Field& field : header.fields) {
         QString name = field ? DecodeUtf8(field, header.line).trimmed().toLower() : QString();
         if (name == QLatin1String("word")) {
-            name = QStringLiteral("header");
+            name = CardTable::ColumnName(CardTable::Header);
         }
         const int column = CardTable::FindColumn(name);
         if (column < 0) {
@@ -123,7 +123,7 @@ std::vector<int> MapColumns(const RawRecord& header)
         if (!seen.contains(required)) {
             Fail(header.line,
                 QStringLiteral("the column \"%1\" is missing")
-                    .arg(required == CardTable::Header ? QStringLiteral("word") : QStringLiteral("translation")));
+                    .arg(required == CardTable::Header ? QStringLiteral("word") : CardTable::ColumnName(required)));
         }
     }
     return columns;

@@ -28,6 +28,25 @@ QString CreateStatement()
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(kTable), columns.join(QStringLiteral(", ")));
 }
 
+Column CounterColumn(ExerciseKind kind)
+{
+    switch (kind) {
+    case ExerciseKind::vibor_perevoda:
+        return ViborPerevodaTrue;
+    case ExerciseKind::para:
+        return ParaTrue;
+    case ExerciseKind::vspomnit:
+        return VspomnitTrue;
+    case ExerciseKind::perevod:
+        return PerevodTrue;
+    case ExerciseKind::associaciya:
+        return AssociaciyaTrue;
+    case ExerciseKind::mozaika:
+        return MozaikaTrue;
+    }
+    return PerevodTrue;
+}
+
 } // namespace CardTable
 
 CardRecord CardRecord::Make(const QString& header, const QString& translation)
@@ -38,9 +57,9 @@ CardRecord CardRecord::Make(const QString& header, const QString& translation)
     card[Translation] = translation;
     card[Status] = QString(StatusValue::kNew);
     card[PartOfSpeech] = QString(QLatin1String(""));
-    for (const int column :
-        { ActiveWord, AssociaciyaTrue, MozaikaTrue, ViborPerevodaTrue, VspomnitTrue, PerevodTrue, ParaTrue }) {
-        card[column] = qint64(0);
+    card[ActiveWord] = qint64(0);
+    for (const ExerciseKind kind : kAllExerciseKinds) {
+        card[CounterColumn(kind)] = qint64(0);
     }
     return card;
 }

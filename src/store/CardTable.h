@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ExerciseKind.h"
 #include "store/SqlValue.h"
 
 #include <QString>
@@ -63,6 +64,10 @@ inline QString ColumnName(int column)
 
 // Returns the column's position, or -1 for a name that is not one of the sixteen.
 int FindColumn(QStringView name);
+
+// The right-answer counter column of an exercise kind: "vibor_perevoda_true" for
+// vibor_perevoda, and so on.
+Column CounterColumn(ExerciseKind kind);
 
 // True for the integer columns: active_word and the six counters (and id).
 bool IsIntegerColumn(int column);

@@ -1,6 +1,6 @@
 #include "store/Dataset.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardTable.h"
 #include "store/HeaderOrder.h"
 #include "store/SqliteConnection.h"
@@ -82,8 +82,8 @@ void Dataset::Load(SqliteStatement& statement, SqliteConnection& connection, con
     }
     const int rows = int(m_rowIds.size());
     if (order) {
-        const int header = ColumnIndex(QStringLiteral("header"));
-        const int id = ColumnIndex(QStringLiteral("id"));
+        const int header = ColumnIndex(CardTable::ColumnName(CardTable::Header));
+        const int id = ColumnIndex(CardTable::ColumnName(CardTable::Id));
         ArrangeInRecordOrder(
             order->Sort(
                 rows, [&](int row) { return TextOf(m_cells[size_t(row) * size_t(m_width) + size_t(header)]); },
@@ -390,7 +390,8 @@ void Dataset::Post()
         columns << m_columns.at(change.first);
     }
     SqliteStatement update(*m_connection, StatementCatalogue::RowUpdate(columns));
-    update.SetPurpose(QStringLiteral("save the change to the card \"%1\" in").arg(Text(QStringLiteral("header"))));
+    update.SetPurpose(
+        QStringLiteral("save the change to the card \"%1\" in").arg(Text(CardTable::ColumnName(CardTable::Header))));
     for (size_t i = 0; i < changes.size(); ++i) {
         update.Bind(StatementCatalogue::RowUpdateParameter(int(i)).constData(), changes[i].second);
     }
@@ -398,7 +399,7 @@ void Dataset::Post()
     update.Run();
     if (m_connection->ChangedRows() != 1) {
         throw AppError(QStringLiteral("Cannot save the change to %1: the card \"%2\" is no longer in the file.")
-                           .arg(m_connection->Path(), Text(QStringLiteral("header"))));
+                           .arg(m_connection->Path(), Text(CardTable::ColumnName(CardTable::Header))));
     }
     const size_t row = size_t(m_record - 1);
     for (const auto& change : changes) {

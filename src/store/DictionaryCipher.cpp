@@ -1,6 +1,6 @@
 #include "store/DictionaryCipher.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/SqliteConnection.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "store/DictionaryFile.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardTable.h"
 #include "store/DictionaryCipher.h"
 #include "store/SqliteConnection.h"

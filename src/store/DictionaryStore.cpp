@@ -1,7 +1,7 @@
 #include "store/DictionaryStore.h"
 
-#include "app/AppError.h"
-#include "app/EventPump.h"
+#include "base/AppError.h"
+#include "base/EventPump.h"
 #include "store/CardTable.h"
 #include "store/DictionaryFile.h"
 #include "store/SqliteConnection.h"

@@ -1,6 +1,6 @@
 #include "store/DictionaryTool.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardCsv.h"
 #include "store/DictionaryFile.h"
 #include "store/DictionaryWriter.h"

@@ -1,6 +1,6 @@
 #include "store/DictionaryWriter.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/DictionaryFile.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"

@@ -1,6 +1,6 @@
 #include "store/SqliteConnection.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFileInfo>
 #include <sqlite3.h>

@@ -18,10 +18,10 @@ QString HeaderOrderClause()
     return QStringLiteral("ORDER BY coalesce(header, '') COLLATE %1, id").arg(QLatin1String(HeaderOrder::kCollation));
 }
 
-Entry Reset(const char* column, const char* valueName, SqlValue value, const char* headerName)
+Entry Reset(CardTable::Column column, const char* valueName, SqlValue value, const char* headerName)
 {
     return { QStringLiteral("UPDATE tab SET %1 = %2 WHERE header <> %3")
-                 .arg(QLatin1String(column), QLatin1String(valueName), QLatin1String(headerName)),
+                 .arg(CardTable::ColumnName(column), QLatin1String(valueName), QLatin1String(headerName)),
         { { valueName, std::move(value) }, { headerName, EmptyText() } } };
 }
 
@@ -43,14 +43,14 @@ Entry LearningBlock(int maxBlockSize)
 QList<Entry> ResetStatements()
 {
     return {
-        Reset("status", ":Str1", EmptyText(), ":Str2"),
-        Reset("active_word", ":Str3", qint64(0), ":Str4"),
-        Reset("associaciya_true", ":Str1", qint64(0), ":Str2"),
-        Reset("vibor_perevoda_true", ":Str1", qint64(0), ":Str2"),
-        Reset("mozaika_true", ":Str1", qint64(0), ":Str2"),
-        Reset("vspomnit_true", ":Str1", qint64(0), ":Str2"),
-        Reset("perevod_true", ":Str1", qint64(0), ":Str2"),
-        Reset("para_true", ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::Status, ":Str1", EmptyText(), ":Str2"),
+        Reset(CardTable::ActiveWord, ":Str3", qint64(0), ":Str4"),
+        Reset(CardTable::AssociaciyaTrue, ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::ViborPerevodaTrue, ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::MozaikaTrue, ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::VspomnitTrue, ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::PerevodTrue, ":Str1", qint64(0), ":Str2"),
+        Reset(CardTable::ParaTrue, ":Str1", qint64(0), ":Str2"),
     };
 }
 

@@ -1,10 +1,10 @@
 #include "windows/AboutWindow.h"
 
-#include "app/Shell.h"
-#include "windows/ClickableLabel.h"
-#include "windows/DesignLook.h"
+#include "base/Shell.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DesignLook.h"
+#include "ui/ProgramPictures.h"
 #include "windows/ProductLinks.h"
-#include "windows/ProgramPictures.h"
 
 #include <QPixmap>
 #include <QPushButton>

@@ -1,7 +1,8 @@
 #include "windows/SplashWindow.h"
 
-#include "windows/DesignLook.h"
-#include "windows/ProgramPictures.h"
+#include "ui/DesignLook.h"
+#include "ui/Placement.h"
+#include "ui/ProgramPictures.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -34,10 +35,7 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::ShowCentred()
 {
-    if (const QScreen* screen = this->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        move(desktop.x() + desktop.width() / 2 - width() / 2, desktop.y() + desktop.height() / 2 - height() / 2);
-    }
+    Placement::PlaceOver(*this, nullptr);
     show();
     raise();
     // The window manager puts the window on the screen a moment after show(); paint once it

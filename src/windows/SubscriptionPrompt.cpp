@@ -1,9 +1,9 @@
 #include "windows/SubscriptionPrompt.h"
 
-#include "app/Shell.h"
+#include "base/Shell.h"
+#include "ui/ProgramPictures.h"
+#include "ui/WizardHeader.h"
 #include "windows/ProductLinks.h"
-#include "windows/ProgramPictures.h"
-#include "windows/WizardHeader.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,10 +1,10 @@
 #include "app/GlossmereApp.h"
-#include "app/GradientPanel.h"
 #include "app/MainWindow.h"
-#include "store/DictionaryInfoWindow.h"
-#include "store/MaintenanceCommands.h"
-#include "store/StatisticsWindow.h"
+#include "stats/DictionaryInfoWindow.h"
+#include "stats/MaintenanceCommands.h"
+#include "stats/StatisticsWindow.h"
 #include "support/TestProgram.h"
+#include "ui/GradientPanel.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,9 +2,9 @@
 
 #include "CrashPlan.h"
 
-#include "app/AppError.h"
-#include "app/IniFile.h"
-#include "app/Prompts.h"
+#include "base/AppError.h"
+#include "base/IniFile.h"
+#include "base/Prompts.h"
 #include "browser/CardBrowser.h"
 #include "i18n/LanguageTable.h"
 #include "store/DictionaryFile.h"

@@ -1,6 +1,6 @@
 #include "CrashPlan.h"
 
-#include "app/SettingsKeys.h"
+#include "base/SettingsKeys.h"
 #include "store/CardTable.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"

@@ -6,9 +6,9 @@
 #include "support/DictionaryProbe.h"
 #include "support/TempFolder.h"
 
-#include "app/AppError.h"
-#include "app/IniDocument.h"
-#include "app/IniFile.h"
+#include "base/AppError.h"
+#include "base/IniDocument.h"
+#include "base/IniFile.h"
 #include "store/DictionaryFile.h"
 #include "store/SqliteConnection.h"
 

@@ -1,5 +1,5 @@
-#include "app/GradientPanel.h"
 #include "i18n/LanguageTable.h"
+#include "ui/GradientPanel.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -4,11 +4,11 @@
 #include "support/DictionaryProbe.h"
 #include "support/TestProgram.h"
 
-#include "app/EventPump.h"
 #include "app/GlossmereApp.h"
 #include "app/MainWindow.h"
-#include "app/Prompts.h"
-#include "app/Services.h"
+#include "base/EventPump.h"
+#include "base/Prompts.h"
+#include "base/Services.h"
 #include "i18n/LanguageTable.h"
 #include "learning/LearningWindow.h"
 

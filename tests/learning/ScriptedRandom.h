@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "support/FakeSeams.h"
 
 #include <QList>

@@ -1,5 +1,5 @@
 #include "ScriptedRandom.h"
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "learning/ExerciseNumbers.h"
 #include "learning/ExerciseSequencer.h"
 #include "learning/LearningSession.h"

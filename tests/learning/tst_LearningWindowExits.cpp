@@ -1,7 +1,7 @@
 #include "LearningFixture.h"
 
-#include "app/GradientPanel.h"
 #include "settings/ReminderTimer.h"
+#include "ui/GradientPanel.h"
 
 #include <QTimer>
 

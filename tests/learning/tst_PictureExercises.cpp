@@ -4,7 +4,7 @@
 #include "learning/ExerciseHost.h"
 #include "learning/LearningSession.h"
 #include "learning/PictureExercises.h"
-#include "windows/ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 #include "app/GlossmereApp.h"
-#include "app/GradientPanel.h"
-#include "app/IniDocument.h"
 #include "app/MainWindow.h"
+#include "base/IniDocument.h"
 #include "support/DictionaryProbe.h"
 #include "support/TempFolder.h"
 #include "support/TestProgram.h"
+#include "ui/GradientPanel.h"
 
 #include <QDir>
 #include <QLabel>

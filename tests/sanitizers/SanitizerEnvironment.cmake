@@ -13,10 +13,10 @@ if(GLOSSMERE_SANITIZE)
         "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:detect_odr_violation=2:handle_abort=1:symbolize=1"
         "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
-    # Everything links the core, so its public options reach every target. GCC has no ignore
+    # Everything links the foundation, so its public options reach every target. GCC has no ignore
     # list; a GCC sanitizer build reports what the list leaves out.
-    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND TARGET glossmere_core)
-        target_compile_options(glossmere_core PUBLIC
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND TARGET glossmere_base)
+        target_compile_options(glossmere_base PUBLIC
             -fsanitize-ignorelist=${CMAKE_CURRENT_LIST_DIR}/ubsan-ignorelist.txt)
     endif()
 endif()

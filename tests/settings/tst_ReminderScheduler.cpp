@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "base/AppSettings.h"
 #include "settings/ReminderScheduler.h"
 #include "support/FakeSeams.h"
 

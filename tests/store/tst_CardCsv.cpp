@@ -1,4 +1,4 @@
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/CardCsv.h"
 
 #include <QtTest>

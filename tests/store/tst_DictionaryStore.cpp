@@ -3,7 +3,7 @@
 #include "support/FakeSeams.h"
 #include "support/TempFolder.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "store/DictionaryFile.h"
 #include "store/DictionaryStore.h"
 #include "store/SqliteConnection.h"

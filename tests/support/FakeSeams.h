@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/EventPump.h"
-#include "app/Shell.h"
+#include "base/Clock.h"
+#include "base/EventPump.h"
+#include "base/Shell.h"
 
 #include <QList>
 #include <QUrl>

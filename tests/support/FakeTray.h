@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Tray.h"
+#include "base/Tray.h"
 
 // A notification area the test controls: available or not, and whether the icon shows.
 class FakeTray final : public Tray {

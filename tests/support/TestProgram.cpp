@@ -1,6 +1,6 @@
 #include "support/TestProgram.h"
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "store/DictionaryStore.h"
 #include "store/DictionaryWriter.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppPaths.h"
-#include "app/Random.h"
-#include "app/Services.h"
+#include "base/AppPaths.h"
+#include "base/Random.h"
+#include "base/Services.h"
 #include "support/FakeSeams.h"
 #include "support/FakeTray.h"
 #include "support/ScriptedPrompts.h"

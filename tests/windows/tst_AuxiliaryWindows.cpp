@@ -1,13 +1,13 @@
-#include "LanguageCoverage.h"
 #include "support/FakeSeams.h"
+#include "support/LanguageCoverage.h"
 
 #include "i18n/LanguageTable.h"
+#include "ui/ClickableLabel.h"
+#include "ui/WizardHeader.h"
 #include "windows/AboutWindow.h"
-#include "windows/ClickableLabel.h"
 #include "windows/ProductLinks.h"
 #include "windows/SplashWindow.h"
 #include "windows/SubscriptionPrompt.h"
-#include "windows/WizardHeader.h"
 
 #include <QEnterEvent>
 #include <QLabel>

@@ -1,0 +1,71 @@
+#include "base/IniFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+IniFile::IniFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+IniDocument IniFile::Load() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return IniDocument::Parse(file.readAll());
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return Load().ReadString(section, key, defaultValue);
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    return Load().ReadInteger(section, key, defaultValue);
+}
+
+bool IniFile::ReadFlag(const QString& section, const QString& key, int defaultValue) const
+{
+    return Load().ReadFlag(section, key, defaultValue);
+}
+
+QStringList IniFile::ReadSection(const QString& section) const
+{
+    return Load().ReadSection(section);
+}
+
+bool IniFile::WriteString(const QString& section, const QString& key, const QString& value) const
+{
+    // A file that exists but cannot be read is left alone: rewriting it from an empty
+    // document would lose everything else it holds.
+    QFile file(m_path);
+    if (file.exists() && !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    IniDocument document = file.isOpen() ? IniDocument::Parse(file.readAll()) : IniDocument();
+    file.close();
+    document.Write(section, key, value);
+    return Save(document);
+}
+
+bool IniFile::WriteInteger(const QString& section, const QString& key, int value) const
+{
+    return WriteString(section, key, QString::number(value));
+}
+
+bool IniFile::Save(const IniDocument& document) const
+{
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = document.Serialize();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/IniDocument.h"
+
+#include <QString>
+
+// An INI file on disk. It keeps no handle: every read opens the file, reads it whole and
+// closes it; every write reads the file, changes the one value and replaces the file with
+// a complete new copy, so a crash or a full disk never leaves a half-written file behind.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    const QString& Path() const { return m_path; }
+
+    // The whole file; an empty document when the file is missing or unreadable.
+    IniDocument Load() const;
+
+    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    bool ReadFlag(const QString& section, const QString& key, int defaultValue) const;
+    QStringList ReadSection(const QString& section) const;
+
+    // Writes one value; false when the file could not be written (it is then unchanged).
+    bool WriteString(const QString& section, const QString& key, const QString& value) const;
+    bool WriteInteger(const QString& section, const QString& key, int value) const;
+
+    // Replaces the file with the document; false when that failed (the file is unchanged).
+    bool Save(const IniDocument& document) const;
+
+private:
+    QString m_path;
+};
