@@ -24,4 +24,5 @@ class IdleEventPump final : public EventPump {
 public:
     void ProcessPendingEvents() override { }
     void Hold(int) override { }
+    void EndHold() override { }
 };

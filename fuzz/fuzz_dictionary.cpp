@@ -38,6 +38,7 @@ class NoEvents final : public EventPump {
 public:
     void ProcessPendingEvents() override { }
     void Hold(int) override { }
+    void EndHold() override { }
 };
 
 QString DictionaryPath()

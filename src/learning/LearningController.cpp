@@ -7,6 +7,7 @@
 #include "base/SettingsStore.h"
 #include "base/Tray.h"
 #include "i18n/LanguageTable.h"
+#include "learning/AnswerHold.h"
 #include "learning/AnswerPopup.h"
 #include "learning/AssociationPanel.h"
 #include "learning/ChoiceExercise.h"
@@ -226,8 +227,9 @@ void LearningController::AdvanceSession()
 {
     const FlagScope advancing(m_advancing);
     const AppSettings& settings = m_context.settings.Settings();
-    if (settings.PopupDelay != 0 && m_session.CurrentExercise != kPairs) {
-        ShowAnswerPopup();
+    if (settings.PopupDelay != 0 && m_session.CurrentExercise != kPairs && ShowAnswerPopup()) {
+        m_window.close(); // left during the popup: the question goes no further
+        return;
     }
     ExerciseSequencer::Step step = m_sequencer.ChooseNextExercise();
     if (step == ExerciseSequencer::Step::FinishBlock) {
@@ -251,7 +253,7 @@ void LearningController::AdvanceSession()
     ShowNoticeOnce(exercise);
 }
 
-void LearningController::ShowAnswerPopup()
+bool LearningController::ShowAnswerPopup()
 {
     AnswerPopup* popup = m_window.Popup();
     for (QLabel* label : { popup->WordLabel(), popup->TranslationLabel() }) {
@@ -260,8 +262,10 @@ void LearningController::ShowAnswerPopup()
     Placement::CentreInParent(popup);
     popup->raise();
     popup->show();
-    m_context.services.events.Hold(m_context.settings.Settings().PopupDelay * 1000);
+    AnswerHold hold(m_window, *popup, m_context.services.events);
+    const bool leave = hold.Run(m_context.settings.Settings().PopupDelay * 1000);
     popup->hide();
+    return leave;
 }
 
 bool LearningController::FinishBlock(FinishVariant variant)

@@ -91,7 +91,8 @@ private:
     void SetUpExercise(int exercise);
     void PresentExercise(int exercise);
     void ShowNoticeOnce(int exercise);
-    void ShowAnswerPopup();
+    // Shows the answer popup for the popup delay; true when the user left the window meanwhile.
+    bool ShowAnswerPopup();
     bool FinishBlock(FinishVariant variant);
     void MarkLearnedAndReload();
     void ShowInPlaceOfMainWindow();

@@ -63,6 +63,8 @@ void LearningWindow::AddToolStrip()
     m_familiarization->setText(QStringLiteral("Режим ознакомления"));
     m_familiarization->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_familiarization->setAutoRaise(true);
+    // Never the keyboard's: Space after an answer must not end the lesson.
+    m_familiarization->setFocusPolicy(Qt::NoFocus);
     m_familiarization->adjustSize();
     m_familiarization->setGeometry(4, 4, m_familiarization->width(), kToolStripHeight - 8);
 }

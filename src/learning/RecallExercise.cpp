@@ -90,6 +90,8 @@ void RecallExercise::SetUpRecallExercise()
 void RecallExercise::SetUpTypedExercise()
 {
     SetUpQuestion();
+    // The answer is typed at once, with no click into the box first.
+    m_panel.AnswerEdit()->setFocus();
 }
 
 void RecallExercise::SetUpQuestion()

@@ -39,9 +39,11 @@ public:
             onHold();
         }
     }
+    void EndHold() override { ++holdsEnded; }
 
     int processed = 0;
     QList<int> holds;
+    int holdsEnded = 0;
     std::function<void()> onProcess;
     std::function<void()> onHold;
 };

@@ -121,6 +121,39 @@ private Q_SLOTS:
         QCOMPARE(r.Column("vspomnit_true"), QStringList({ "1", "1" }));
     }
 
+    void leavingDuringThePopupEndsTheQuestionThere_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Режим ознакомления") << false;
+        QTest::newRow("the close box") << true;
+    }
+
+    void leavingDuringThePopupEndsTheQuestionThere()
+    {
+        QFETCH(bool, closeBox);
+        // pear's right recall completes the block: the finish message would follow the popup.
+        Running r(TwoCards("1111 1101"), "Kol correct answers=1\nPopup delay=5\n");
+        r.StartLearning();
+        QCOMPARE(r.AskedWord(), QString("pear"));
+        r.events.onHold = [&] {
+            if (closeBox) {
+                r.Window()->close();
+            } else {
+                r.BackToFamiliarization();
+            }
+            // The window waits for the hold to end before it goes.
+            QVERIFY(r.Window()->isVisible());
+        };
+        r.Click(r.Find<QPushButton>("Button1"));
+        r.Click(r.Find<QPushButton>("Button2"));
+        QCOMPARE(r.events.holdsEnded, 1);
+        VERIFY_PROMPTS(r.program.prompts); // no finish message over the main window
+        QVERIFY(!r.Window()->isVisible());
+        QVERIFY(r.Main()->isVisible());
+        QCOMPARE(r.Column("vspomnit_true"), QStringList({ "1", "1" }));
+        QCOMPARE(r.Column("status"), QStringList({ "learning", "learning" }));
+    }
+
     void closedFinishMessageGoesOnWithTheSameExercise()
     {
         Running r(TwoCards("1111 1110"), "Kol correct answers=1\nPopup delay=0\n");

@@ -260,6 +260,8 @@ private Q_SLOTS:
         QCOMPARE(popups, QStringList { "apple" });
         QCOMPARE(r.AskedWord(), QString("pear"));
         QVERIFY(!r.Find<QPushButton>("Button2")->isEnabled());
+        // The keyboard never rests on "Режим ознакомления", where Space would end the lesson.
+        QVERIFY(r.Window()->focusWidget() != r.Find<QToolButton>("LMDSpeedButton3"));
     }
 
     void typedAnswerMustMatchTheTranslationExactly_data()
@@ -293,10 +295,12 @@ private Q_SLOTS:
         r.StartLearning();
         QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_perevod"));
         QCOMPARE(r.AskedWord(), QString("go"));
+        QCOMPARE(r.Window()->focusWidget(), r.Find<QLineEdit>("Edit1")); // typed into at once
         r.Find<QLineEdit>("Edit1")->setText(typed);
         QTest::keyClick(r.Find<QLineEdit>("Edit1"), Qt::Key_Enter);
         QCOMPARE(r.Column("perevod_true"), QStringList({ counted, "0" }));
         QCOMPARE(r.AskedWord(), QString("run")); // one attempt per question, right or wrong
+        QCOMPARE(r.Window()->focusWidget(), r.Find<QLineEdit>("Edit1"));
     }
 
     void recallAfterTypedInALaterSessionShowsItsButtons()
@@ -347,6 +351,34 @@ private Q_SLOTS:
         r.Click(right);
         QCOMPARE(r.events.holds, QList<int> { 1000 });
         QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0", "0" }));
+        QCOMPARE(r.AskedWord(), QString("pear"));
+    }
+
+    void popupEndsEarlyByAKeyOrAClick_data()
+    {
+        QTest::addColumn<int>("key"); // 0: a click on the popup
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("click") << 0;
+    }
+
+    void popupEndsEarlyByAKeyOrAClick()
+    {
+        QFETCH(int, key);
+        Running r(TwoCards(), "Kol correct answers=2\nPopup delay=20\n");
+        r.StartLearning();
+        r.events.onHold = [&] {
+            if (key == 0) {
+                r.Click(r.Find<QLabel>("label2"));
+            } else {
+                QTest::keyClick(r.Window(), Qt::Key(key));
+            }
+        };
+        r.ChooseOption("яблоко");
+        QCOMPARE(r.events.holdsEnded, 1);
+        // The key ended the hold and did nothing else: the lesson goes on with the next card.
+        QVERIFY(r.Window()->isVisible());
         QCOMPARE(r.AskedWord(), QString("pear"));
     }
 

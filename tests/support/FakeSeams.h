@@ -27,6 +27,7 @@ class CountingEventPump final : public EventPump {
 public:
     void ProcessPendingEvents() override { ++m_processed; }
     void Hold(int milliseconds) override { m_holds.append(milliseconds); }
+    void EndHold() override { }
 
     int Processed() const { return m_processed; }
     const QList<int>& Holds() const { return m_holds; }

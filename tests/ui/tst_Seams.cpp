@@ -7,6 +7,7 @@
 #include "ui/SystemTray.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,16 +47,16 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         prompts.ExpectError().ExpectError().ExpectError();
         const CommandGuard guard(prompts);
-        bool rest = false;
-        QVERIFY(!guard.Run([&] {
-            throw AppError("Cannot open /tmp/x.dat: file is not a database");
-            rest = true;
-        }));
-        QVERIFY(!rest);
+        // A failing command reports failure, and the program goes on to the next one.
+        bool failed = true;
+        QVERIFY_THROWS_NO_EXCEPTION(
+            failed = !guard.Run([] { throw AppError("Cannot open /tmp/x.dat: file is not a database"); }));
+        QVERIFY(failed);
         QVERIFY(!guard.Run([] { throw std::runtime_error("disk full"); }));
         QVERIFY(!guard.Run([] { throw 42; }));
-        QVERIFY(guard.Run([&] { rest = true; }));
-        QVERIFY(rest);
+        bool ran = false;
+        QVERIFY(guard.Run([&] { ran = true; }));
+        QVERIFY(ran);
         QCOMPARE(prompts.ShownPrompts()[0].text, QString("Cannot open /tmp/x.dat: file is not a database"));
         QCOMPARE(prompts.ShownPrompts()[1].text, QString("disk full"));
         QVERIFY(!prompts.ShownPrompts()[2].text.isEmpty());
@@ -78,6 +79,26 @@ private Q_SLOTS:
         const bool deliveredInHold = delivered;
         user.join();
         QVERIFY(deliveredInHold);
+    }
+
+    void holdKeepsTheProgramRunningAndEndsOnRequest()
+    {
+        // Timers (the reminders, repainting) go on during a hold, and EndHold cuts it short.
+        QtEventPump pump;
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, &timer, [&] {
+            if (++ticks == 3) {
+                pump.EndHold();
+            }
+        });
+        timer.start(10);
+        QElapsedTimer held;
+        held.start();
+        pump.Hold(60000);
+        QCOMPARE(ticks, 3);
+        QVERIFY(held.elapsed() < 10000);
+        pump.EndHold(); // with no hold running: nothing
     }
 
     void trayIconMenuAndClicks()
