@@ -15,6 +15,7 @@
 #include "stats/MaintenanceCommands.h"
 #include "stats/StatisticsWindow.h"
 #include "store/DictionaryCipher.h"
+#include "ui/Placement.h"
 #include "windows/AboutWindow.h"
 #include "windows/SplashWindow.h"
 #include "windows/SubscriptionPrompt.h"
@@ -26,7 +27,11 @@ GlossmereApp::GlossmereApp(AppPaths paths, Services& services, Tray& tray)
     : m_paths(std::move(paths))
     , m_services(services)
     , m_tray(tray)
-    , m_showModal([](QDialog& dialog) { dialog.exec(); })
+    , m_runModal([](QDialog& dialog) { dialog.exec(); })
+    , m_showModal([this](QDialog& dialog) {
+        Placement::PlaceOver(dialog, AnchorOf(dialog));
+        m_runModal(dialog);
+    })
 {
 }
 
@@ -34,10 +39,17 @@ GlossmereApp::~GlossmereApp() = default;
 
 void GlossmereApp::SetModalRunner(std::function<void(QDialog&)> runner)
 {
-    m_showModal = std::move(runner);
-    if (m_main) {
-        m_main->Maintenance().SetModalRunner(m_showModal);
+    m_runModal = std::move(runner);
+}
+
+QWidget* GlossmereApp::AnchorOf(const QDialog& dialog) const
+{
+    // The settings dialog and the subscription prompt open in the middle of the screen; the
+    // other windows over the main window.
+    if (&dialog == m_settingsDialog || &dialog == m_subscription.get()) {
+        return nullptr;
     }
+    return m_main.get();
 }
 
 void GlossmereApp::Start()

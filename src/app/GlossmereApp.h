@@ -36,7 +36,8 @@ public:
     GlossmereApp(AppPaths paths, Services& services, Tray& tray);
     ~GlossmereApp();
 
-    // Shows a window modally; tests replace it so nothing blocks.
+    // Shows a window modally, once it is placed on the screen; tests replace it so nothing
+    // blocks.
     void SetModalRunner(std::function<void(QDialog&)> runner);
 
     // Start-up up to the event loop: everything but showing the main window.
@@ -70,7 +71,10 @@ private:
     AppPaths m_paths;
     Services& m_services;
     Tray& m_tray;
-    std::function<void(QDialog&)> m_showModal;
+    QWidget* AnchorOf(const QDialog& dialog) const;
+
+    std::function<void(QDialog&)> m_runModal;
+    std::function<void(QDialog&)> m_showModal; // places the window, then m_runModal
     QString m_languageName;
     bool m_subscriptionPromptShown = false;
     std::unique_ptr<SettingsStore> m_settings;

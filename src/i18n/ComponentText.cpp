@@ -87,7 +87,12 @@ bool SetMenuCaption(QWidget* window, int top, int item, bool topLevel, const QSt
     if (menu == nullptr || item < 0 || item >= menu->actions().size()) {
         return false;
     }
-    menu->actions()[item]->setText(text);
+    QAction* action = menu->actions()[item];
+    // A separator has no caption to show: the file's "-" names it, and a text would be drawn
+    // at the line's left edge.
+    if (!action->isSeparator()) {
+        action->setText(text);
+    }
     return true;
 }
 

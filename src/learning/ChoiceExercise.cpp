@@ -45,8 +45,11 @@ void ChoiceExercise::SetUpChoiceExercise()
         m_popup.TranslationLabel(), answer, AnswerPopup::kTextWidth, AnswerPopup::kTextHeight, Qt::AlignHCenter);
     session.MistakeMade = false;
 
-    FittedText::Show(m_panel.WordLabel(), PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth, 0);
-    Placement::CentreHorizontally(m_panel.WordLabel());
+    QLabel* question = m_panel.WordLabel();
+    FittedText::Show(question, PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth, 0);
+    Placement::CentreHorizontally(question);
+    // The word stands above its line: at its place where it fits, else just above the line.
+    question->move(question->x(), std::min(ChoicePanel::kWordTop, m_panel.Separator()->y() - question->height()));
 
     QStringList translations;
     for (int n = 1; n <= session.BlockSize; ++n) {
@@ -70,7 +73,8 @@ void ChoiceExercise::ShowOptions()
         // Shown plain: an earlier question may have struck it through.
         FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight,
             Qt::AlignHCenter);
-        Placement::CentreHorizontally(option);
+        LearningPanel::SpanRow(option, (LearningPanel::kWidth - LearningPanel::kTextWidth) / 2,
+            LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight, Qt::AlignHCenter);
     }
 }
 

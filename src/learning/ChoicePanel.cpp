@@ -17,7 +17,7 @@ constexpr QPoint kPicturePlaces[ChoicePanel::kPictureCount] = { { 13, 61 }, { 23
 ChoicePanel::ChoicePanel(QWidget* parent)
     : LearningPanel(QStringLiteral("Panel2"), parent)
 {
-    m_word = AddLabel(QStringLiteral("TntLabel1"), QStringLiteral("Слово"), TahomaFont(24, true), 0, 8);
+    m_word = AddLabel(QStringLiteral("TntLabel1"), QStringLiteral("Слово"), TahomaFont(24, true), 0, kWordTop);
     SetTextColour(m_word, Qt::red);
     Placement::CentreHorizontally(m_word);
 

@@ -15,6 +15,7 @@ class ChoicePanel final : public LearningPanel {
 public:
     static constexpr int kOptionCount = 8;
     static constexpr int kPictureCount = 4;
+    static constexpr int kWordTop = 8;
     static constexpr int kOptionTextHeight = 36; // the options are 37 pixels or more apart
 
     explicit ChoicePanel(QWidget* parent);

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <algorithm>
 
 LearningPanel::LearningPanel(const QString& name, QWidget* parent)
     : QWidget(parent)
@@ -12,6 +13,12 @@ LearningPanel::LearningPanel(const QString& name, QWidget* parent)
     setObjectName(name);
     setGeometry(kLeft, kTop, kWidth, kHeight);
     SetWhiteBackground(this);
+}
+
+void LearningPanel::SpanRow(QLabel* label, int left, int width, int height, Qt::Alignment horizontal)
+{
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setGeometry(left, label->y(), width, std::max(height, label->height()));
 }
 
 QLabel* LearningPanel::AddLabel(const QString& name, const QString& text, const QFont& font, int left, int top)

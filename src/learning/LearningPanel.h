@@ -24,6 +24,10 @@ public:
 
     LearningPanel(const QString& name, QWidget* parent);
 
+    // Stretches a fitted option over its row (left, width and height of the row), so that a
+    // click anywhere on the row reaches it, not only on its letters; the text keeps its place.
+    static void SpanRow(QLabel* label, int left, int width, int height, Qt::Alignment horizontal);
+
 protected:
     // A label showing its text in the given font, sized to that text, at (left, top).
     QLabel* AddLabel(const QString& name, const QString& text, const QFont& font, int left, int top);

@@ -14,6 +14,7 @@ namespace {
 void ShowEntry(ClickableLabel* label, bool shown, const QString& text, int maxWidth, bool selected)
 {
     FittedText::Show(label, text, maxWidth, PairPanel::kTextHeight);
+    LearningPanel::SpanRow(label, label->x(), maxWidth, PairPanel::kTextHeight, Qt::AlignLeft);
     label->SetTextColour(selected ? Qt::red : Qt::black);
     label->setVisible(shown);
 }

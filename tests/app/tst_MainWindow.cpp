@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
@@ -59,6 +60,40 @@ private Q_SLOTS:
         QCOMPARE(
             main->findChild<QToolButton*>("LMDSpeedButton2")->toolTip(), r.Message("form1_message_button_next_hint"));
         QVERIFY(main->findChild<QToolButton*>("LMDSpeedButton2")->text().isEmpty());
+    }
+
+    void windowsOpenOnTheScreen()
+    {
+        Running r("L*..");
+        MainWindow* main = r.Main();
+        const QRect screen = main->screen()->availableGeometry();
+        QVERIFY((main->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+        // The main window dragged to the top edge: a window centred over it would start above
+        // the screen, so it comes down just far enough.
+        main->move(screen.center().x() - main->frameGeometry().width() / 2, screen.top());
+        main->show();
+        QMap<QString, QRect> placed;
+        r.app->SetModalRunner([&](QDialog& dialog) { placed[dialog.objectName()] = dialog.frameGeometry(); });
+        r.ServiceItem(0)->trigger(); // settings
+        r.ServiceItem(2)->trigger(); // information
+        r.ServiceItem(3)->trigger(); // statistics
+        main->menuBar()->actions()[2]->menu()->actions()[1]->trigger(); // About
+        QCOMPARE(placed.keys(), QStringList({ "Form2", "Form3", "Form5", "Form7" }));
+        for (const QRect& frame : placed) {
+            QVERIFY(screen.contains(frame));
+        }
+        // Before its first showing a window's frame is not drawn yet: a few pixels either way.
+        const auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 4; };
+        QVERIFY(near(placed["Form5"].center(), screen.center())); // the settings: the screen's middle
+        QVERIFY(near(placed["Form2"].center(), main->frameGeometry().center()));
+        QVERIFY(near(QPoint(placed["Form7"].center().x(), 0), QPoint(main->frameGeometry().center().x(), 0)));
+        QCOMPARE(placed["Form7"].top(), screen.top());
+        // A separator of the menus shows no caption.
+        for (QAction* top : main->menuBar()->actions()) {
+            for (QAction* item : top->menu()->actions()) {
+                QVERIFY(!item->isSeparator() || item->text().isEmpty());
+            }
+        }
     }
 
     void arrowKeysAndToolbarPage()

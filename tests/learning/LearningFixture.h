@@ -163,6 +163,36 @@ struct Running {
         }
         return {};
     }
+    // Pairs of visible controls of the shown panel (and of the answer popup) where a text
+    // runs over a line or another control, as "name/name"; empty when every text keeps clear.
+    QStringList Overlaps() const
+    {
+        QStringList overlaps;
+        QList<QWidget*> groups { Find<QWidget>(VisiblePanel()) };
+        if (Find<QWidget>("Panel_popup")->isVisible()) {
+            groups << Find<QWidget>("Panel_popup");
+        }
+        for (QWidget* group : groups) {
+            QList<QWidget*> shown;
+            for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->isVisible()) {
+                    shown << child;
+                }
+            }
+            for (int i = 0; i < shown.size(); ++i) {
+                for (int j = i + 1; j < shown.size(); ++j) {
+                    const bool text = qobject_cast<QLabel*>(shown[i]) || qobject_cast<QLabel*>(shown[j]);
+                    if (text && shown[i]->geometry().intersects(shown[j]->geometry())) {
+                        overlaps << shown[i]->objectName() + "/" + shown[j]->objectName();
+                    }
+                }
+                if (!group->rect().contains(shown[i]->geometry())) {
+                    overlaps << shown[i]->objectName() + " leaves " + group->objectName();
+                }
+            }
+        }
+        return overlaps;
+    }
     QString ExerciseStatus() const { return Find<QLabel>("StatusPanel0")->text(); }
     QString OverallStatus() const { return Find<QLabel>("StatusPanel1")->text(); }
     QString Percent(const char* key, int value) const

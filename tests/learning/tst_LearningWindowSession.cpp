@@ -46,8 +46,10 @@ private Q_SLOTS:
         r.events.onHold = [&] {
             const bool shown = r.Find<QWidget>("Panel_popup")->isVisible();
             popups << (shown ? r.Find<QLabel>("label1")->text() + "/" + r.Find<QLabel>("label2")->text() : "hidden");
+            QCOMPARE(r.Overlaps().join(", "), QString());
         };
         r.StartLearning();
+        QCOMPARE(r.Overlaps().join(", "), QString()); // with the fonts really used, no text runs over a line
         QVERIFY(r.Window()->isVisible());
         QVERIFY(!r.Main()->isVisible());
         const QPoint offCentre = r.Window()->frameGeometry().center() - r.Main()->frameGeometry().center();
@@ -70,6 +72,7 @@ private Q_SLOTS:
         QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_para"));
         QCOMPARE(r.VisiblePanel(), QString("Panel4"));
         QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        QCOMPARE(r.Overlaps().join(", "), QString());
         QCOMPARE(r.OverallStatus(), r.Percent("full_statistic", 25));
         r.MatchPair("apple", "яблоко");
         QCOMPARE(r.VisibleLabels("word_left"), 1);
@@ -83,7 +86,9 @@ private Q_SLOTS:
         QStringList asked;
         for (int question = 0; question < 2; ++question) {
             asked << r.AskedWord();
+            QCOMPARE(r.Overlaps().join(", "), QString());
             r.Click(r.Find<QPushButton>("Button1"));
+            QCOMPARE(r.Overlaps().join(", "), QString());
             QCOMPARE(r.Find<QLabel>("Label_otvet")->text(), TranslationOf(asked.last()));
             r.Click(r.Find<QPushButton>("Button2"));
         }
@@ -93,6 +98,7 @@ private Q_SLOTS:
         QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_perevod"));
         auto* edit = r.Find<QLineEdit>("Edit1");
         QVERIFY(edit->isVisible() && edit->text().isEmpty());
+        QCOMPARE(r.Overlaps().join(", "), QString());
         edit->setText(" " + TranslationOf(r.AskedWord()) + "  ");
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(edit->text().isEmpty());
@@ -163,6 +169,63 @@ private Q_SLOTS:
         QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "0" }));
     }
 
+    void longTextsKeepClearOfLinesOnEveryPanel_data()
+    {
+        QTest::addColumn<int>("done"); // exercises the block is already through
+        QTest::newRow("choice, and the popup") << 0;
+        QTest::newRow("pairs") << 1;
+        QTest::newRow("recall, and its answer") << 2;
+        QTest::newRow("typed") << 3;
+    }
+
+    void longTextsKeepClearOfLinesOnEveryPanel()
+    {
+        // Two-line words and translations, in the fonts this program really uses.
+        QFETCH(int, done);
+        DictionaryBuilder cards;
+        for (const char* word : { "to take something into consideration", "notwithstanding everything" }) {
+            cards.Card(word, "принимать что-либо во внимание, учитывать, иметь в виду")
+                .Status("learning")
+                .Set(PartOfSpeech, QString("verb"));
+            SetCounters(cards, { done > 0, done > 1, done > 2, 0 });
+        }
+        Running r(cards, "Kol correct answers=1\nPopup delay=1\n");
+        r.events.onHold = [&] { QCOMPARE(r.Overlaps().join(", "), QString()); };
+        r.StartLearning();
+        QCOMPARE(r.Overlaps().join(", "), QString());
+        if (done == 0) {
+            r.Click(r.Find<QLabel>("label_translation2_1"));
+            QCOMPARE(r.events.holds.size(), 1);
+        } else if (done == 2) {
+            r.Click(r.Find<QPushButton>("Button1"));
+            QCOMPARE(r.Overlaps().join(", "), QString());
+        }
+    }
+
+    void aClickAnywhereOnARowAnswers()
+    {
+        // "I" is a few pixels wide: a click at the far end of its row still chooses it.
+        Running r(std::move(DictionaryBuilder().Card("я", "I").Status("learning").Card("он", "he").Status("learning")),
+            "Kol correct answers=1\nPopup delay=0\nUse vibor perevoda=1\n");
+        r.StartLearning();
+        // A click where a real one would land: on whatever the panel has at that point.
+        const auto clickRowEnd = [&](QLabel* label) {
+            QWidget* panel = label->parentWidget();
+            const QPoint at(label->x() < 216 && r.VisiblePanel() == "Panel4" ? 200 : 440, label->y() + 8);
+            QWidget* target = panel->childAt(at);
+            QVERIFY(target != nullptr);
+            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, at));
+        };
+        for (int question = 0; question < 2; ++question) {
+            clickRowEnd(r.LabelShowing("label_translation2_", r.AskedWord() == "я" ? "I" : "he"));
+        }
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "1" }));
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        clickRowEnd(r.LabelShowing("word_left", "я"));
+        clickRowEnd(r.LabelShowing("word_right", "I"));
+        QCOMPARE(r.Column("para_true"), QStringList({ "1", "0" }));
+    }
+
     void doubleClickAnswersOnlyTheQuestionItWasMeantFor()
     {
         // No popup: the next question is on the screen before the second half of the click.
@@ -227,6 +290,7 @@ private Q_SLOTS:
         // The board is empty below 100: a new one with every card again.
         QCOMPARE(r.VisiblePanel(), QString("Panel4"));
         QCOMPARE(r.VisibleLabels("word_left") + r.VisibleLabels("word_right"), 4);
+        QCOMPARE(r.Overlaps().join(", "), QString());
         QCOMPARE(r.ExerciseStatus(), r.Percent("exercise_statistic", 50));
         // Apple's pair lifts the last card to the threshold: recall comes at once.
         r.MatchPair("apple", "яблоко");
