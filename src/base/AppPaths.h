@@ -8,7 +8,7 @@ struct AppPaths {
     QString ExeFolder;
     QString SettingsFolder;
     QString SettingsPath;
-    QString UserDictsFolder; // where the shipped dictionaries are copied for an installed program
+    QString UserDictsFolder; // the user's own copies of the shipped dictionaries
     bool Installed = false; // the data folder is share/glossmere beside the program, not its own folder
 
     // The data folder for a program whose executable lies in executableFolder: that folder

@@ -9,8 +9,7 @@
 QString PrepareDictionaryFolder(const AppPaths& paths)
 {
     const QString shipped = paths.ExeFolder + QStringLiteral("Dicts");
-    const QFileInfo shippedInfo(shipped);
-    if (!shippedInfo.isDir() || (!paths.Installed && shippedInfo.isWritable())) {
+    if (!QFileInfo(shipped).isDir()) {
         return shipped;
     }
     QDir().mkpath(paths.UserDictsFolder);

@@ -4,9 +4,10 @@
 
 struct AppPaths;
 
-// The folder the choose-a-dictionary dialog opens in. In the build tree that is the data
-// folder's Dicts/. An installed program's data folder belongs to the system (and is
-// read-only for users): a dictionary opened there could never record progress, so the
-// shipped dictionaries and their information files are first copied into the user's own
-// folder (never over a file already there), and the dialog opens there.
+// The folder the choose-a-dictionary dialog opens in: the user's own dictionary folder.
+// The shipped dictionaries in the data folder's Dicts/ are the program's files, never the
+// learner's: an installed copy is read-only, a build tree's is replaced by the next build
+// and would hand one user's progress to another. So, wherever the program runs from, the
+// shipped dictionaries and their information files are first copied into the user's folder
+// (never over a file already there), and the dialog opens there.
 QString PrepareDictionaryFolder(const AppPaths& paths);

@@ -24,7 +24,9 @@ private Q_SLOTS:
     void firstStartChoosesAShippedDictionary()
     {
         TestProgram program;
-        const QString dictionary = program.MakeDictionary("english.dat", "...");
+        const QString shipped = program.MakeDictionary("english.dat", "...");
+        // The dialog offers the user's own copy of the shipped dictionary.
+        const QString dictionary = program.paths.UserDictsFolder + "/english.dat";
         program.prompts.ExpectOpenFile(dictionary);
         GlossmereApp app(program.paths, program.services, program.tray);
         app.Start();
@@ -40,7 +42,7 @@ private Q_SLOTS:
         const auto& dialog = program.prompts.ShownPrompts().first();
         QCOMPARE(dialog.text, app.Texts().LookupMessage("form1_message_select_dictionary"));
         QVERIFY(!dialog.text.isEmpty());
-        QCOMPARE(dialog.folder, program.paths.ExeFolder + "Dicts");
+        QCOMPARE(dialog.folder, program.paths.UserDictsFolder);
 
         MainWindow* main = app.Main();
         QCOMPARE(main->objectName(), QString("Form1"));

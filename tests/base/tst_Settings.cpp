@@ -250,11 +250,16 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(paths.UserDictsFolder + "/english.inf"), QByteArray("mine")); // never overwritten
         QVERIFY(!QFile::exists(paths.UserDictsFolder + "/notes.txt"));
 
-        // In the build tree the dialog opens in the data folder itself.
+        // Run from the build tree, the program offers the user's copies too: the shipped
+        // files there are replaced by the next build.
         QDir(root.path()).mkpath("build/bin/Language");
-        const AppPaths build = AppPaths::Resolve(root.filePath("build/bin"), "/c", "/d");
+        QDir(root.path()).mkpath("build/bin/Dicts");
+        WriteFile(root.filePath("build/bin/Dicts/spanish.dat"), "built");
+        const AppPaths build
+            = AppPaths::Resolve(root.filePath("build/bin"), root.filePath("cfg"), root.filePath("home"));
         QVERIFY(!build.Installed);
-        QCOMPARE(PrepareDictionaryFolder(build), root.filePath("build/bin/Dicts"));
+        QCOMPARE(PrepareDictionaryFolder(build), root.filePath("home/Glossmere/Dicts"));
+        QCOMPARE(ReadFile(build.UserDictsFolder + "/spanish.dat"), QByteArray("built"));
     }
 
     void installedProgramFindsItsDataFolder()
