@@ -9,6 +9,7 @@
 class RefusingPrompts final : public Prompts {
 public:
     bool Confirm(const QString&) override { return false; }
+    bool ConfirmIrreversible(const QString&) override { return false; }
     bool Information(const QString&) override { return false; }
     bool Error(const QString&) override { return false; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }

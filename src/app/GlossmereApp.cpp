@@ -59,7 +59,7 @@ void GlossmereApp::Start()
     m_settings = std::make_unique<SettingsStore>(m_paths.SettingsPath, m_services.clock);
     const StartupDecision decision = StartupSettings::ReadStartupSettings(m_paths.SettingsPath, m_settings->Settings());
     m_languageName = decision.LanguageName;
-    m_texts = std::make_unique<LanguageTable>(m_paths.ExeFolder);
+    m_texts = std::make_unique<LanguageTable>(m_paths.ExeFolder, m_languageName);
     m_splash->ShowCentred();
 
     CreateWindows();

@@ -10,6 +10,9 @@ public:
 
     // A Yes/No question; true only when the user pressed Yes.
     virtual bool Confirm(const QString& text) = 0;
+    // The same question before something that cannot be undone: No is the default button,
+    // so Enter or a hasty click keeps things as they are.
+    virtual bool ConfirmIrreversible(const QString& text) = 0;
     // An information box with OK; true when OK was pressed (not the close box or Escape).
     virtual bool Information(const QString& text) = 0;
     // An error box with OK; true when OK was pressed (not the close box or Escape).

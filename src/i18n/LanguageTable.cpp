@@ -1,6 +1,7 @@
 #include "i18n/LanguageTable.h"
 
 #include "base/IniFile.h"
+#include "i18n/BuiltInTexts.h"
 #include "i18n/ComponentText.h"
 #include "i18n/LanguageEntry.h"
 #include "i18n/WindowLanguageRules.h"
@@ -104,8 +105,9 @@ void ArrangeExerciseCheckBoxes(QWidget* window)
 
 } // namespace
 
-LanguageTable::LanguageTable(QString exeFolder)
+LanguageTable::LanguageTable(QString exeFolder, QString languageName)
     : m_exeFolder(std::move(exeFolder))
+    , m_languageName(std::move(languageName))
 {
 }
 
@@ -154,13 +156,28 @@ void LanguageTable::ApplyLanguage(const QString& windowKey, const QString& langu
     }
 }
 
-QString LanguageTable::LookupMessage(const QString& key) const
+namespace {
+
+std::optional<QString> FindMessage(const QStringList& messages, const QString& key)
 {
-    for (const QString& entry : m_messages) {
+    for (const QString& entry : messages) {
         const qsizetype equals = entry.indexOf(QLatin1Char('='));
         if (equals == key.size() && entry.startsWith(key, Qt::CaseSensitive)) {
             return entry.mid(equals + 1);
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+} // namespace
+
+QString LanguageTable::LookupMessage(const QString& key) const
+{
+    if (auto text = FindMessage(m_messages, key); text && !text->isEmpty()) {
+        return *text;
+    }
+    if (!m_builtIn) {
+        m_builtIn = BuiltInTexts::Messages(m_languageName);
+    }
+    return FindMessage(*m_builtIn, key).value_or(QString());
 }

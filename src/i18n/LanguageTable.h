@@ -8,12 +8,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
 class LanguageTable {
 public:
-    explicit LanguageTable(QString exeFolder);
+    // The table of a run in the given language ("russian" or "english").
+    explicit LanguageTable(QString exeFolder, QString languageName = QStringLiteral("russian"));
 
     // The language file of a language name, relative to the data folder; empty for a
     // name other than "russian" or "english".
@@ -24,12 +26,15 @@ public:
     void ApplyLanguage(const QString& windowKey, const QString& languageName, QWidget* window);
 
     // The text of the first message-table entry whose key equals the given key exactly
-    // (case matters); the empty text when there is none.
+    // (case matters); where the language file gave none, the program's built-in text of
+    // the run's language; the empty text for a key the program does not know.
     QString LookupMessage(const QString& key) const;
 
     const QStringList& Messages() const { return m_messages; }
 
 private:
     QString m_exeFolder;
+    QString m_languageName;
+    mutable std::optional<QStringList> m_builtIn; // read on the first lookup that needs it
     QStringList m_messages; // "form1_message_delete=Text", in the order they were added
 };

@@ -73,7 +73,8 @@ void MaintenanceCommands::ResetStatistics()
         return;
     }
     Prompts& prompts = m_context.services.prompts;
-    if (!prompts.Confirm(m_context.texts.LookupMessage(QStringLiteral("form1_message_statistics_clear_question")))) {
+    if (!prompts.ConfirmIrreversible(
+            m_context.texts.LookupMessage(QStringLiteral("form1_message_statistics_clear_question")))) {
         return;
     }
     ShowBusy();
@@ -99,8 +100,9 @@ void MaintenanceCommands::ReturnRemovedCards()
         return;
     }
     ShowBusy();
+    int returned = 0;
     try {
-        m_context.store.ReturnRemovedCards();
+        returned = m_context.store.ReturnRemovedCards();
         m_context.store.ReloadBrowserDataset();
         m_context.services.events.ProcessPendingEvents();
     } catch (...) {
@@ -108,6 +110,10 @@ void MaintenanceCommands::ReturnRemovedCards()
         throw;
     }
     HideBusy();
-    m_context.services.prompts.Information(
-        m_context.texts.LookupMessage(QStringLiteral("form1_message_ignore_clear_ok")));
+    // The text says how many came back (none is an answer too) where it has a place for it.
+    QString text = m_context.texts.LookupMessage(QStringLiteral("form1_message_ignore_clear_ok"));
+    if (text.contains(QLatin1String("%1"))) {
+        text = text.arg(returned);
+    }
+    m_context.services.prompts.Information(text);
 }

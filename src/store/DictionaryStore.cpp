@@ -194,8 +194,9 @@ void DictionaryStore::ResetStatistics()
     });
 }
 
-void DictionaryStore::ReturnRemovedCards()
+int DictionaryStore::ReturnRemovedCards()
 {
     RunEntry(Connection(), StatementCatalogue::ReturnRemovedCards(),
         QStringLiteral("return the removed cards to learning in"));
+    return Connection().ChangedRows();
 }

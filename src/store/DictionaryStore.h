@@ -58,7 +58,8 @@ public:
     // learning, all or nothing. The caller reloads the browser dataset.
     void ResetStatistics();
     // Makes removed cards with a header new again. The caller reloads the browser dataset.
-    void ReturnRemovedCards();
+    // Returns how many cards came back.
+    int ReturnRemovedCards();
 
 private:
     SqliteConnection& Connection();

@@ -51,10 +51,20 @@ QWidget* QtPrompts::Owner() const
 
 bool QtPrompts::Confirm(const QString& text)
 {
+    return AskYesNo(text, QMessageBox::Yes);
+}
+
+bool QtPrompts::ConfirmIrreversible(const QString& text)
+{
+    return AskYesNo(text, QMessageBox::No);
+}
+
+bool QtPrompts::AskYesNo(const QString& text, QMessageBox::StandardButton byDefault)
+{
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
         QMessageBox::Yes | QMessageBox::No, Owner());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(byDefault);
     return box.exec() == QMessageBox::Yes;
 }
 

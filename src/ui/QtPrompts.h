@@ -2,6 +2,7 @@
 
 #include "base/Prompts.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,11 +14,13 @@ public:
     void SetOwner(QWidget* owner) { m_owner = owner; }
 
     bool Confirm(const QString& text) override;
+    bool ConfirmIrreversible(const QString& text) override;
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
 
 private:
     QWidget* Owner() const;
+    bool AskYesNo(const QString& text, QMessageBox::StandardButton byDefault);
     QPointer<QWidget> m_owner;
 };

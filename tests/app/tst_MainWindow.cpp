@@ -163,6 +163,7 @@ private Q_SLOTS:
         r.ServiceItem(4)->trigger();
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".L*DI"));
         VERIFY_PROMPTS(r.program.prompts);
+        QVERIFY(r.program.prompts.ShownPrompts()[0].noByDefault); // it cannot be undone
     }
 
     void resetLeavesOneLearningCard()
@@ -186,8 +187,12 @@ private Q_SLOTS:
         r.program.prompts.ExpectInformation();
         r.ServiceItem(5)->trigger();
         VERIFY_PROMPTS(r.program.prompts);
-        QCOMPARE(r.program.prompts.LastText(), r.Message("form1_message_ignore_clear_ok"));
+        QCOMPARE(r.program.prompts.LastText(), r.Message("form1_message_ignore_clear_ok").arg(2));
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".L*.D"));
+        // None to return is an answer too.
+        r.program.prompts.ExpectInformation();
+        r.ServiceItem(5)->trigger();
+        QCOMPARE(r.program.prompts.LastText(), r.Message("form1_message_ignore_clear_ok").arg(0));
         QCOMPARE(r.Position(), QString("2/4"));
         // Removing a card after the reload removes the card shown.
         r.program.prompts.ExpectConfirm(true);

@@ -35,6 +35,7 @@ void Report(const QByteArray& line)
 class YesPrompts final : public Prompts {
 public:
     bool Confirm(const QString&) override { return true; }
+    bool ConfirmIrreversible(const QString&) override { return true; }
     bool Information(const QString&) override { return true; }
     bool Error(const QString&) override { return true; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }

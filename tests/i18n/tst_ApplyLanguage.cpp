@@ -148,6 +148,49 @@ private Q_SLOTS:
         QVERIFY(table.Messages().isEmpty());
     }
 
+    void everyMessageHasABuiltInText_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("file"); // empty: no language file at all
+        QTest::newRow("no Russian file") << "russian" << QByteArray();
+        QTest::newRow("no English file") << "english" << QByteArray();
+        QTest::newRow("a partial file") << "russian" << QByteArray("[Form1]\nmessage_delete=Убрать?\n");
+        QTest::newRow("an empty text") << "english" << QByteArray("[Form1]\nmessage_statistics_clear_question=\n");
+    }
+
+    void everyMessageHasABuiltInText()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, file);
+        const QString folder = file.isEmpty() ? Folder() + "absent/" : Folder();
+        if (!file.isEmpty()) {
+            QDir().mkpath(Folder() + "Language");
+            QFile out(Folder() + LanguageTable::LanguageFileName(language));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(file);
+        }
+        LanguageTable table(folder, language);
+        QDialog window;
+        table.ApplyLanguage("form1", language, &window);
+        const QStringList shown { "form1_message_select_dictionary", "form1_message_dict_notselect",
+            "form1_message_mode1", "form1_message_learning_info1", "form1_message_learning_info2",
+            "form1_message_delete", "form1_message_statistics_clear_question", "form1_message_statistics_clear_ok",
+            "form1_message_ignore_clear_ok", "form1_message_learning_words_notfound",
+            "form4_message_exercise_statistic", "form4_message_full_statistic", "form4_message_learning_is_finished",
+            "form4_message_vibor_perevoda", "form4_message_vibor_perevoda_info", "form4_message_para",
+            "form4_message_para_info", "form4_message_vspomnit", "form4_message_vspomnit_info", "form4_message_perevod",
+            "form4_message_perevod_info", "form5_message_error1" };
+        for (const QString& key : shown) {
+            QVERIFY2(!table.LookupMessage(key).isEmpty(), qPrintable(key));
+        }
+        // The file's own text wins where it has one; the built-in one follows the language.
+        if (file.contains("Убрать")) {
+            QCOMPARE(table.LookupMessage("form1_message_delete"), QString("Убрать?"));
+        }
+        QCOMPARE(table.LookupMessage("form4_message_para").startsWith("Find"), language == "english");
+        QVERIFY(table.LookupMessage("form9_message_unknown").isEmpty());
+    }
+
     void statisticsValuesFollowTheirLocalizedCaptions()
     {
         WriteLanguage("[Form2]\nForm2=Stats\nLabel1=Cards:\n");

@@ -57,6 +57,7 @@ public:
     }
 
     bool Confirm(const QString& text) override { return Watch(), m_inner.Confirm(text); }
+    bool ConfirmIrreversible(const QString& text) override { return Watch(), m_inner.ConfirmIrreversible(text); }
     bool Information(const QString& text) override { return Watch(), m_inner.Information(text); }
     bool Error(const QString& text) override { return Watch(), m_inner.Error(text); }
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override

@@ -66,6 +66,13 @@ bool ScriptedPrompts::Confirm(const QString& text)
     return answer != nullptr && answer->accept;
 }
 
+bool ScriptedPrompts::ConfirmIrreversible(const QString& text)
+{
+    m_shown.append({ Kind::Confirm, text, {}, {}, true });
+    const Answer* answer = Next(Kind::Confirm, text);
+    return answer != nullptr && answer->accept;
+}
+
 bool ScriptedPrompts::Information(const QString& text)
 {
     m_shown.append({ Kind::Information, text, {}, {} });

@@ -18,6 +18,7 @@ public:
         QString text; // the message, or the dialog's title
         QString folder; // the file dialog's folder
         QString filter; // the file dialog's filter
+        bool noByDefault = false; // a confirmation before something that cannot be undone
     };
 
     ScriptedPrompts& ExpectConfirm(bool yes);
@@ -26,6 +27,7 @@ public:
     ScriptedPrompts& ExpectOpenFile(const QString& chosenPath);
 
     bool Confirm(const QString& text) override;
+    bool ConfirmIrreversible(const QString& text) override;
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;

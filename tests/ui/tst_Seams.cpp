@@ -165,6 +165,12 @@ private Q_SLOTS:
         QVERIFY(prompts.Confirm("Remove the card?"));
         AnswerBox([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         QVERIFY(!prompts.Confirm("Remove the card?"));
+        // Before what cannot be undone, Enter answers No.
+        AnswerBox([](QMessageBox* box) {
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+            box->defaultButton()->click();
+        });
+        QVERIFY(!prompts.ConfirmIrreversible("Reset the learning statistics?"));
         // Card texts and file names in a message are shown as they are, never as markup.
         AnswerBox([](QMessageBox* box) {
             QCOMPARE(box->textFormat(), Qt::PlainText);
