@@ -121,7 +121,7 @@ void LearningController::Start()
 void LearningController::FinishAtStart()
 {
     if (m_context.services.prompts.Information(Message(QStringLiteral("form4_message_learning_is_finished")))) {
-        m_session.MarkBlockLearned(LearningCards());
+        m_session.MarkBlockLearned(m_context.store);
         // The card list must see the new statuses, or paging would put the cards back
         // into learning from its old copy.
         m_context.store.ReloadBrowserDataset();
@@ -293,7 +293,7 @@ bool LearningController::FinishBlock(FinishVariant variant)
 
 void LearningController::MarkLearnedAndReload()
 {
-    m_session.MarkBlockLearned(LearningCards());
+    m_session.MarkBlockLearned(m_context.store);
     m_context.services.events.ProcessPendingEvents();
     m_context.store.ReloadBrowserDataset();
 }

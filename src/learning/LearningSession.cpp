@@ -3,6 +3,7 @@
 #include "learning/ExerciseNumbers.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
+#include "store/DictionaryStore.h"
 
 #include <algorithm>
 #include <limits>
@@ -43,13 +44,25 @@ void LearningSession::ScoreCorrectAnswer(Dataset& cards, ExerciseKind kind)
     counter = counter < std::numeric_limits<int>::max() ? counter + 1 : counter;
 }
 
-void LearningSession::MarkBlockLearned(Dataset& cards) const
+void LearningSession::MarkBlockLearned(DictionaryStore& store) const
 {
     const QString status = CardTable::ColumnName(CardTable::Status);
-    for (int k = 1; k <= BlockSize; ++k) {
-        cards.MoveTo(k);
-        cards.Edit();
-        cards.SetText(status, QString(CardTable::StatusValue::kLearned));
-        cards.Post();
+    Dataset& cards = store.Learning();
+    try {
+        store.RunAsOneEdit([&] {
+            for (int k = 1; k <= BlockSize; ++k) {
+                cards.MoveTo(k);
+                cards.Edit();
+                cards.SetText(status, QString(CardTable::StatusValue::kLearned));
+                cards.Post();
+            }
+        });
+    } catch (...) {
+        // The file kept the whole block as it was; so does the block's list, read again.
+        try {
+            store.OpenLearningBlock(BlockSize);
+        } catch (const std::exception&) {
+        }
+        throw;
     }
 }

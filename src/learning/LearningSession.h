@@ -6,6 +6,7 @@
 #include <array>
 
 class Dataset;
+class DictionaryStore;
 
 // One card of the learning block: its row in the learning dataset and its right answers in
 // exercises 1 to 4, kept in step with the counter columns of the dictionary.
@@ -47,6 +48,7 @@ struct LearningSession {
     // in the dictionary (the row posted at once), then in the block table. Association and
     // mosaic are not counted.
     void ScoreCorrectAnswer(Dataset& cards, ExerciseKind kind);
-    // Gives every card of the block the status learned, row by row, each posted at once.
-    void MarkBlockLearned(Dataset& cards) const;
+    // Gives every card of the block the status learned, in one durable commit: the whole
+    // block becomes learned or, when the write fails, none of it does.
+    void MarkBlockLearned(DictionaryStore& store) const;
 };

@@ -206,7 +206,7 @@ private Q_SLOTS:
         open.store.OpenLearningBlock(3);
         LearningSession session;
         session.LoadBlock(open.store.Learning());
-        session.MarkBlockLearned(open.store.Learning());
+        session.MarkBlockLearned(open.store);
         QCOMPARE(DictionaryProbe::Column(path, "status"), QStringList({ "learned", "learned", "learned", "learning" }));
         // The next block is the following cards.
         open.store.OpenLearningBlock(3);

@@ -369,6 +369,22 @@ private Q_SLOTS:
         QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "0", "0" }));
         QVERIFY(r.Window()->isVisible());
     }
+
+    void blockThatCannotBeMarkedLearnedStaysWhole()
+    {
+        // The second card of the block refuses its new status: the first must not keep its.
+        Running r(TwoCards("1111 1101"), "Kol correct answers=1\nPopup delay=0\n");
+        r.StartLearning();
+        DictionaryProbe::Execute(r.dictionary,
+            "CREATE TRIGGER refuse BEFORE UPDATE OF status ON tab "
+            "WHEN NEW.header = 'pear' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        r.program.prompts.ExpectInformation(true).ExpectError(true);
+        r.Click(r.Find<QPushButton>("Button1"));
+        r.Click(r.Find<QPushButton>("Button2"));
+        VERIFY_PROMPTS(r.program.prompts);
+        QVERIFY(r.program.prompts.LastText().contains("refused"));
+        QCOMPARE(r.Column("status"), QStringList({ "learning", "learning" }));
+    }
 };
 
 QTEST_MAIN(TestLearningWindowExits)
