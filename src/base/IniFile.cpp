@@ -39,6 +39,11 @@ QStringList IniFile::ReadSection(const QString& section) const
 
 bool IniFile::WriteString(const QString& section, const QString& key, const QString& value) const
 {
+    return Edit([&](IniDocument& document) { document.Write(section, key, value); });
+}
+
+bool IniFile::Edit(const std::function<void(IniDocument&)>& change) const
+{
     // A file that exists but cannot be read is left alone: rewriting it from an empty
     // document would lose everything else it holds.
     QFile file(m_path);
@@ -47,7 +52,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     }
     IniDocument document = file.isOpen() ? IniDocument::Parse(file.readAll()) : IniDocument();
     file.close();
-    document.Write(section, key, value);
+    change(document);
     return Save(document);
 }
 
@@ -63,7 +68,9 @@ bool IniFile::Save(const IniDocument& document) const
         return false;
     }
     const QByteArray bytes = document.Serialize();
-    if (file.write(bytes) != bytes.size()) {
+    // The copy is flushed here, where a failure counts: commit() flushes too, but goes on to
+    // put a copy cut short by a full disk in place of the file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

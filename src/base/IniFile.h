@@ -3,10 +3,11 @@
 #include "base/IniDocument.h"
 
 #include <QString>
+#include <functional>
 
 // An INI file on disk. It keeps no handle: every read opens the file, reads it whole and
-// closes it; every write reads the file, changes the one value and replaces the file with
-// a complete new copy, so a crash or a full disk never leaves a half-written file behind.
+// closes it; every write reads the file, changes it and replaces it with a complete new
+// copy, so a crash or a full disk never leaves a half-written file behind.
 class IniFile {
 public:
     explicit IniFile(QString path);
@@ -24,6 +25,11 @@ public:
     // Writes one value; false when the file could not be written (it is then unchanged).
     bool WriteString(const QString& section, const QString& key, const QString& value) const;
     bool WriteInteger(const QString& section, const QString& key, int value) const;
+
+    // Reads the file, lets `change` edit it and writes it back in one rewrite, so that the
+    // values it changes reach the file together or not at all. False when the file could
+    // not be read or written (it is then unchanged).
+    bool Edit(const std::function<void(IniDocument&)>& change) const;
 
     // Replaces the file with the document; false when that failed (the file is unchanged).
     bool Save(const IniDocument& document) const;

@@ -3,7 +3,50 @@
 #include "base/Clock.h"
 #include "base/SettingsKeys.h"
 
+#include <algorithm>
+
 using namespace SettingsKeys;
+
+namespace {
+
+constexpr quint16 kLargest = 65535;
+
+// The low 16 bits of a number from 0 up, held within [lowest, highest]; a negative number
+// reads as `negative`.
+quint16 ReadBounded(const IniDocument& file, const QString& key, quint16 defaultValue, quint16 lowest, quint16 highest,
+    quint16 negative)
+{
+    const int value = file.ReadInteger(kMain, key, defaultValue);
+    if (value < 0) {
+        return negative;
+    }
+    return std::clamp(static_cast<quint16>(value), lowest, highest);
+}
+
+} // namespace
+
+quint16 SettingsStore::ReadCorrectAnswerThreshold(const IniDocument& file)
+{
+    return ReadBounded(file, kKolCorrectAnswers, 2, 1, kLargest, 1);
+}
+
+quint16 SettingsStore::ReadMaxBlockSize(const IniDocument& file)
+{
+    // A block holds at most 8 cards: the exercises have 8 rows of options.
+    return ReadBounded(file, kMaxBlockSize, 8, 2, 8, 2);
+}
+
+quint16 SettingsStore::ReadPopupDelay(const IniDocument& file)
+{
+    return ReadBounded(file, kPopupDelay, 2, 0, kLargest, 2);
+}
+
+QString SettingsStore::ReadIntervalMinutes(const IniDocument& file)
+{
+    const QString text = file.ReadString(kSchedule, kDuringDayValue, QString::number(kDefaultIntervalMinutes));
+    const std::optional<int> minutes = IniDocument::ParseInteger(text);
+    return minutes && *minutes < 1 ? QStringLiteral("1") : text;
+}
 
 SettingsStore::SettingsStore(QString settingsPath, const Clock& clock)
     : m_file(std::move(settingsPath))
@@ -16,10 +59,9 @@ void SettingsStore::LoadSettings()
     const IniDocument file = m_file.Load();
     AppSettings& s = m_settings;
 
-    // Integer fields keep the low 16 bits of what the file holds; no range is applied.
-    s.CorrectAnswerThreshold = static_cast<quint16>(file.ReadInteger(kMain, kKolCorrectAnswers, 2));
-    s.MaxBlockSize = static_cast<quint16>(file.ReadInteger(kMain, kMaxBlockSize, 8));
-    s.PopupDelay = static_cast<quint16>(file.ReadInteger(kMain, kPopupDelay, 2));
+    s.CorrectAnswerThreshold = ReadCorrectAnswerThreshold(file);
+    s.MaxBlockSize = ReadMaxBlockSize(file);
+    s.PopupDelay = ReadPopupDelay(file);
 
     // Association and mosaic are left as start-up set them: they are never scheduled.
     s.EnabledExerciseCount = 0;
@@ -35,7 +77,7 @@ void SettingsStore::LoadSettings()
     if (file.ReadFlag(kSchedule, kUseSchedule, 1)) {
         if (file.ReadFlag(kSchedule, kDuringDay, 1)) {
             s.DuringDayArmed = true;
-            s.ScheduleValue = file.ReadString(kSchedule, kDuringDayValue, QStringLiteral("120"));
+            s.ScheduleValue = ReadIntervalMinutes(file);
             s.IntervalStartTick = m_clock.MonotonicMs();
         }
         if (file.ReadFlag(kSchedule, kDaily, 1)) {

@@ -30,24 +30,34 @@ std::optional<qint64> ReminderScheduler::IntervalMs(const QString& minutes)
 bool ReminderScheduler::Tick()
 {
     const qint64 now = m_clock.MonotonicMs();
-    if (!IsDue(now)) {
+    // Both are asked at every tick, so that the daily minute is noticed even when the
+    // interval reminds at its first second.
+    const bool intervalDue = IntervalIsDue(now);
+    const bool dailyDue = DailyTimeHasCome();
+    if (!intervalDue && !dailyDue) {
         return false;
     }
     m_settings.IntervalStartTick = now;
     return true;
 }
 
-bool ReminderScheduler::IsDue(qint64 now) const
+bool ReminderScheduler::IntervalIsDue(qint64 now) const
 {
-    if (m_settings.DuringDayArmed) {
-        const std::optional<qint64> interval = IntervalMs(m_settings.ScheduleValue);
-        if (interval && now - m_settings.IntervalStartTick >= *interval) {
-            return true;
-        }
+    if (!m_settings.DuringDayArmed) {
+        return false;
     }
+    const std::optional<qint64> interval = IntervalMs(m_settings.ScheduleValue);
+    return interval && now - m_settings.IntervalStartTick >= *interval;
+}
+
+bool ReminderScheduler::DailyTimeHasCome()
+{
+    bool inMinute = false;
     if (m_settings.DailyArmed) {
         const QTime time = m_clock.LocalTime();
-        return DailyTime::Join(time.hour(), time.minute()) == m_settings.ScheduleValue;
+        inMinute = DailyTime::Join(time.hour(), time.minute()) == m_settings.ScheduleValue;
     }
-    return false;
+    const bool first = inMinute && !m_inDailyMinute;
+    m_inDailyMinute = inMinute;
+    return first;
 }

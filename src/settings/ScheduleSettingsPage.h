@@ -10,10 +10,10 @@ class QRadioButton;
 class QSpinBox;
 
 // The second page of the settings dialog (XPTabSheet2): whether the program reminds the
-// user on a schedule (XPCheckBox6) and every how many minutes during the day. The daily
-// reminder at a set time has its controls here too (XPRadioButton2, SpinEditor6 ":"
-// SpinEditor5) but they stay hidden, as does the radio button of the during-day mode,
-// whose caption Label7 shows instead.
+// user on a schedule (XPCheckBox6), and how, one of two modes: during the day every so many
+// minutes (XPRadioButton1, SpinEditor4 Label6) or every day at a set time (XPRadioButton2,
+// SpinEditor6 ":" SpinEditor5). Each mode's caption is a label beside its button (Label7,
+// Label8), as the language files name them, and a click on it selects the mode.
 class ScheduleSettingsPage final : public QWidget {
     Q_OBJECT
 
@@ -26,6 +26,7 @@ public:
     QSpinBox* IntervalEditor() const { return m_interval; } // SpinEditor4, minutes
     QLabel* IntervalUnitLabel() const { return m_intervalUnit; } // Label6
     QRadioButton* DailyButton() const { return m_daily; } // XPRadioButton2
+    QLabel* DailyLabel() const { return m_dailyLabel; } // Label8
     DailyTimeEditor* HourEditor() const { return m_hour; } // SpinEditor6
     QLabel* TimeSeparatorLabel() const { return m_timeSeparator; } // Label5
     DailyTimeEditor* MinuteEditor() const { return m_minute; } // SpinEditor5
@@ -33,6 +34,8 @@ public:
 private:
     void AddDuringDayControls();
     void AddDailyControls();
+    QRadioButton* AddModeButton(const QString& name, int top);
+    QLabel* AddModeCaption(const QString& name, const QString& text, QRadioButton* button);
     QLabel* AddLabel(const QString& name, const QString& text, QPoint place);
     DailyTimeEditor* AddTimeEditor(const QString& name, DailyTime::Field field, int value, const QRect& place);
 
@@ -42,6 +45,7 @@ private:
     QSpinBox* m_interval = nullptr;
     QLabel* m_intervalUnit = nullptr;
     QRadioButton* m_daily = nullptr;
+    QLabel* m_dailyLabel = nullptr;
     DailyTimeEditor* m_hour = nullptr;
     QLabel* m_timeSeparator = nullptr;
     DailyTimeEditor* m_minute = nullptr;

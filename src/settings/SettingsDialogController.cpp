@@ -1,5 +1,6 @@
 #include "settings/SettingsDialogController.h"
 
+#include "base/Clock.h"
 #include "base/CommandGuard.h"
 #include "base/Prompts.h"
 #include "base/SettingsStore.h"
@@ -83,7 +84,7 @@ void SettingsDialogController::ShowForm(const SettingsForm& form)
 
 void SettingsDialogController::ApplyScheduleEnabling(bool scheduleOn)
 {
-    // The caption of the interval (Label7) keeps its state.
+    // The captions of the modes (Label7, Label8) keep their state.
     ScheduleSettingsPage* schedule = m_context.dialog.Schedule();
     for (QWidget* control : std::initializer_list<QWidget*> { schedule->DuringDayButton(), schedule->IntervalEditor(),
              schedule->IntervalUnitLabel(), schedule->DailyButton(), schedule->HourEditor(), schedule->MinuteEditor(),
@@ -101,7 +102,8 @@ void SettingsDialogController::Confirm()
     }
     bool written = true;
     const bool applied = CommandGuard(m_context.prompts).Run([this, &form, &written] {
-        written = form.Save(m_context.settings.File(), m_context.settings.Settings());
+        SettingsStore& store = m_context.settings;
+        written = form.Save(store.File(), store.Settings(), store.Time().MonotonicMs());
         m_context.reminders.Apply();
     });
     if (!applied) {

@@ -4,6 +4,7 @@
 #include "base/IniDocument.h"
 #include "base/IniFile.h"
 #include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "settings/DailyTime.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ using namespace SettingsKeys;
 
 namespace {
 
-constexpr int kDefaultInterval = 10;
 constexpr int kLargestInterval = 65535; // the interval editor's upper bound
 
 // The order the exercise keys are written in, and the boxes OK requires one of.
@@ -22,24 +22,29 @@ constexpr ExerciseKind kSaveOrder[] = { ExerciseKind::associaciya, ExerciseKind:
 constexpr ExerciseKind kRequiredOneOf[] = { ExerciseKind::associaciya, ExerciseKind::mozaika,
     ExerciseKind::vibor_perevoda, ExerciseKind::vspomnit, ExerciseKind::perevod };
 
-// The interval editor holds whole minutes from 0 up. A negative or non-numeric interval
-// would mean no reminder, which the editor cannot show: it shows the dialog's default.
+// The interval editor holds whole minutes from 1 up. An interval that is no number means
+// no reminder, which the editor cannot show: it shows the default.
 int IntervalOf(const QString& text)
 {
     const std::optional<int> minutes = IniDocument::ParseInteger(text);
-    if (!minutes || *minutes < 0) {
-        return kDefaultInterval;
+    if (!minutes) {
+        return SettingsStore::kDefaultIntervalMinutes;
     }
     return std::min(*minutes, kLargestInterval);
+}
+
+QString Flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
 
 void SettingsForm::Load(const IniDocument& file, AppSettings& settings)
 {
-    CorrectAnswers = file.ReadInteger(kMain, kKolCorrectAnswers, 2);
-    BlockSize = file.ReadInteger(kMain, kMaxBlockSize, 8);
-    PopupDelay = file.ReadInteger(kMain, kPopupDelay, 2);
+    CorrectAnswers = SettingsStore::ReadCorrectAnswerThreshold(file);
+    BlockSize = SettingsStore::ReadMaxBlockSize(file);
+    PopupDelay = SettingsStore::ReadPopupDelay(file);
     for (ExerciseKind kind : kAllExerciseKinds) {
         Exercises[kind] = file.ReadFlag(kMain, UseSettingKey(kind), 1);
     }
@@ -57,7 +62,7 @@ void SettingsForm::Load(const IniDocument& file, AppSettings& settings)
     if (file.ReadFlag(kSchedule, kDaily, 1)) {
         DailySelected = true;
     }
-    IntervalMinutes = IntervalOf(file.ReadString(kSchedule, kDuringDayValue, QString::number(kDefaultInterval)));
+    IntervalMinutes = IntervalOf(SettingsStore::ReadIntervalMinutes(file));
     const DailyTime::Parts time = DailyTime::Split(file.ReadString(kSchedule, kDailyValue, QString()));
     Hour = time.Hour;
     Minute = time.Minute;
@@ -69,46 +74,63 @@ bool SettingsForm::IsValid() const
         std::begin(kRequiredOneOf), std::end(kRequiredOneOf), [this](ExerciseKind kind) { return Exercises[kind]; });
 }
 
-bool SettingsForm::Save(const IniFile& file, AppSettings& settings) const
+bool SettingsForm::Save(const IniFile& file, AppSettings& settings, qint64 now) const
 {
-    bool written = true;
-    written &= file.WriteInteger(kMain, kKolCorrectAnswers, CorrectAnswers);
-    settings.CorrectAnswerThreshold = static_cast<quint16>(CorrectAnswers);
-    written &= file.WriteInteger(kMain, kMaxBlockSize, BlockSize);
-    settings.MaxBlockSize = static_cast<quint16>(BlockSize);
-    written &= file.WriteInteger(kMain, kPopupDelay, PopupDelay);
-    settings.PopupDelay = static_cast<quint16>(PopupDelay);
+    const bool written = file.Edit([this](IniDocument& document) { WriteTo(document); });
+    ApplyTo(settings, now);
+    return written;
+}
 
+void SettingsForm::WriteTo(IniDocument& file) const
+{
+    file.Write(kMain, kKolCorrectAnswers, QString::number(CorrectAnswers));
+    file.Write(kMain, kMaxBlockSize, QString::number(BlockSize));
+    file.Write(kMain, kPopupDelay, QString::number(PopupDelay));
+    for (ExerciseKind kind : kSaveOrder) {
+        file.Write(kMain, UseSettingKey(kind), Flag(Exercises[kind]));
+    }
+    file.Write(kSchedule, kUseSchedule, Flag(ScheduleOn));
+    if (!ScheduleOn) {
+        return;
+    }
+    // The selected mode's flag and value, then the other mode's flag.
+    if (DailySelected) {
+        file.Write(kSchedule, kDaily, Flag(true));
+        file.Write(kSchedule, kDailyValue, DailyTime::Join(Hour, Minute));
+        file.Write(kSchedule, kDuringDay, Flag(false));
+    } else {
+        file.Write(kSchedule, kDuringDay, Flag(true));
+        file.Write(kSchedule, kDuringDayValue, QString::number(IntervalMinutes));
+        file.Write(kSchedule, kDaily, Flag(false));
+    }
+}
+
+void SettingsForm::ApplyTo(AppSettings& settings, qint64 now) const
+{
+    settings.CorrectAnswerThreshold = static_cast<quint16>(CorrectAnswers);
+    settings.MaxBlockSize = static_cast<quint16>(BlockSize);
+    settings.PopupDelay = static_cast<quint16>(PopupDelay);
     settings.EnabledExerciseCount = 0;
     for (ExerciseKind kind : kSaveOrder) {
-        written &= file.WriteInteger(kMain, UseSettingKey(kind), Exercises[kind] ? 1 : 0);
         settings.UseExercise[kind] = Exercises[kind];
         if (Exercises[kind]) {
             ++settings.EnabledExerciseCount;
         }
     }
 
+    settings.ReminderTimerOn = ScheduleOn;
     if (!ScheduleOn) {
-        written &= file.WriteInteger(kSchedule, kUseSchedule, 0);
-        settings.ReminderTimerOn = false;
-        return written;
+        return;
     }
-    written &= file.WriteInteger(kSchedule, kUseSchedule, 1);
-    // Arming one mode leaves the other's flag as it was (the shared value silences it), and
-    // the interval keeps its starting point.
+    // Arming one mode leaves the other armed (the shared value silences it). The interval
+    // counts from OK: from any earlier point, a user who has just switched it on could be
+    // reminded at once.
     if (DailySelected) {
         settings.ScheduleValue = DailyTime::Join(Hour, Minute);
-        written &= file.WriteInteger(kSchedule, kDaily, 1);
-        written &= file.WriteString(kSchedule, kDailyValue, settings.ScheduleValue);
         settings.DailyArmed = true;
-        written &= file.WriteInteger(kSchedule, kDuringDay, 0);
     } else {
         settings.ScheduleValue = QString::number(IntervalMinutes);
-        written &= file.WriteInteger(kSchedule, kDuringDay, 1);
-        written &= file.WriteString(kSchedule, kDuringDayValue, settings.ScheduleValue);
         settings.DuringDayArmed = true;
-        written &= file.WriteInteger(kSchedule, kDaily, 0);
+        settings.IntervalStartTick = now;
     }
-    settings.ReminderTimerOn = true;
-    return written;
 }

@@ -2,6 +2,8 @@
 
 #include "base/ExerciseKind.h"
 
+#include <QtGlobal>
+
 class IniDocument;
 class IniFile;
 struct AppSettings;
@@ -16,23 +18,30 @@ struct SettingsForm {
     ExerciseFlags Exercises; // the exercise boxes, hidden ones included
     bool ScheduleOn = true; // XPCheckBox6
     bool DailySelected = false; // XPRadioButton2 selected; otherwise XPRadioButton1
-    int IntervalMinutes = 10; // SpinEditor4
+    int IntervalMinutes = 120; // SpinEditor4
     int Hour = 12; // SpinEditor6
     int Minute = 0; // SpinEditor5
 
     // Loads the form from the file, starting from the controls' current values: with the
     // schedule on, the reminder controls are loaded too; with it off they keep what they
-    // held, and both reminder modes are disarmed at once, whatever the user does next.
+    // held, and both reminder modes are disarmed at once, whatever the user does next. The
+    // values show as the program reads them at start-up, bounds and defaults alike.
     void Load(const IniDocument& file, AppSettings& settings);
 
     // At least one of choice of translation, recall, typed translation, association and
     // mosaic must be on; pair matching alone cannot make a session.
     bool IsValid() const;
 
-    // Writes every learning key and the schedule switch to the file, key by key, and
-    // updates the settings in memory. A schedule switched on arms the selected mode (the
-    // other stays as it was) and asks for the reminder timer; switched off, it stops the
-    // timer and leaves the reminder keys of the file alone. Returns false when a value
-    // could not be written to the file; the settings in memory are updated all the same.
-    bool Save(const IniFile& file, AppSettings& settings) const;
+    // Writes every learning key and the schedule switch in one rewrite of the file, so it
+    // holds either the old settings or the new ones, and updates the settings in memory. A
+    // schedule switched on arms the selected mode (the other stays as it was) and asks for
+    // the reminder timer; an interval armed here counts from `now`, the monotonic time of
+    // OK. Switched off, it stops the timer and leaves the reminder keys of the file alone.
+    // Returns false when the file could not be written; the settings in memory are updated
+    // all the same.
+    bool Save(const IniFile& file, AppSettings& settings, qint64 now) const;
+
+private:
+    void WriteTo(IniDocument& file) const;
+    void ApplyTo(AppSettings& settings, qint64 now) const;
 };

@@ -1,5 +1,6 @@
 #include "base/IniDocument.h"
 #include "base/IniFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -190,6 +191,22 @@ private Q_SLOTS:
         QVERIFY(!IniFile(path).WriteString("Main", "A", "1"));
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(ReadAll(path), QByteArray("[Main]\nKeep=me\n"));
+    }
+
+    void writeCutShortByAFullDiskChangesNothing()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("settings.ini");
+        WriteAll(path, "[Main]\nA=1\n");
+        bool written = true;
+        {
+            const FileSizeLimit fullDisk(16); // room for half of the new copy
+            QVERIFY(fullDisk.Applied());
+            written = IniFile(path).WriteString("Main", "B", "a value that does not fit");
+        }
+        QVERIFY(!written);
+        QCOMPARE(ReadAll(path), QByteArray("[Main]\nA=1\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "settings.ini" });
     }
 
     void readOnlyFileIsNotReplaced()

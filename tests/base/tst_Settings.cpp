@@ -97,9 +97,52 @@ private Q_SLOTS:
 
     void integersKeepTheirLow16Bits()
     {
-        const AppSettings s = Load("[Main]\nKol correct answers=65537\nPopup delay=-1\n");
+        const AppSettings s = Load("[Main]\nKol correct answers=65537\nPopup delay=65535\n");
         QCOMPARE(s.CorrectAnswerThreshold, quint16(1));
         QCOMPARE(s.PopupDelay, quint16(65535));
+    }
+
+    // A hand-edited or damaged file must not break the drill: each value is held within what
+    // the drill can run with, after the 16-bit reading, and the file itself is left alone.
+    void valuesReadWithinTheirBounds_data()
+    {
+        QTest::addColumn<QByteArray>("main");
+        QTest::addColumn<QByteArray>("minutes");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("blockSize");
+        QTest::addColumn<int>("popupDelay");
+        QTest::addColumn<QString>("interval");
+        QTest::newRow("in range") << QByteArray(
+            "Kol correct answers=1\nMax block size learning words=2\nPopup delay=0\n")
+                                  << QByteArray("1") << 1 << 2 << 0 << "1";
+        QTest::newRow("zeros") << QByteArray("Kol correct answers=0\nMax block size learning words=0\n")
+                               << QByteArray("0") << 1 << 2 << 2 << "1";
+        QTest::newRow("negatives") << QByteArray(
+            "Kol correct answers=-3\nMax block size learning words=-1\nPopup delay=-5\n")
+                                   << QByteArray("-30") << 1 << 2 << 2 << "1";
+        QTest::newRow("above the block") << QByteArray("Max block size learning words=9\n") << QByteArray("120") << 2
+                                         << 8 << 2 << "120";
+        QTest::newRow("16 bits first") << QByteArray("Kol correct answers=65536\nMax block size learning words=65539\n")
+                                       << QByteArray("45") << 1 << 3 << 2 << "45";
+        QTest::newRow("not numbers") << QByteArray(
+            "Kol correct answers=x\nMax block size learning words=\nPopup delay=1.5\n")
+                                     << QByteArray("often") << 2 << 8 << 2 << "often";
+    }
+    void valuesReadWithinTheirBounds()
+    {
+        QFETCH(QByteArray, main);
+        QFETCH(QByteArray, minutes);
+        QFETCH(int, threshold);
+        QFETCH(int, blockSize);
+        QFETCH(int, popupDelay);
+        QFETCH(QString, interval);
+        const QByteArray file = "[Main]\n" + main + "[Schedule]\nDaily=0\nDuring day value=" + minutes + "\n";
+        const AppSettings s = Load(file);
+        QCOMPARE(s.CorrectAnswerThreshold, quint16(threshold));
+        QCOMPARE(s.MaxBlockSize, quint16(blockSize));
+        QCOMPARE(s.PopupDelay, quint16(popupDelay));
+        QCOMPARE(s.ScheduleValue, interval);
+        QCOMPARE(ReadFile(SettingsPath()), file);
     }
 
     void scheduleSwitchedOff()

@@ -46,7 +46,7 @@ QMap<QString, QStringList> RequiredKeys()
         "message_perevod", "message_perevod_info" };
     keys["Form5"]
         = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2", "message_error1" }
-        + Range("Label", 1, 7) + Range("XPCheckBox", 1, 7);
+        + Range("Label", 1, 8) + Range("XPCheckBox", 1, 7);
     keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
     return keys;

@@ -269,9 +269,9 @@ private Q_SLOTS:
 
     void reminderDuringASessionKeepsToTheLearningWindow()
     {
-        // "0" minutes: every tick reminds.
+        // Every minute; the clock moves a minute before each tick.
         Running r(TwoCards("0000 0000"), "",
-            kNoticesShown + "[Schedule]\nUse schedule=1\nDuring day=1\nDaily=0\nDuring day value=0\n");
+            kNoticesShown + "[Schedule]\nUse schedule=1\nDuring day=1\nDaily=0\nDuring day value=1\n");
         ReminderTimer& reminders = *r.app->Reminders();
         reminders.Timer()->stop();
         QList<QWidget*> flashed;
@@ -279,6 +279,7 @@ private Q_SLOTS:
         r.StartLearning();
 
         // On the screen the session only flashes; the main window stays hidden under it.
+        r.program.clock.Advance(60000);
         reminders.Tick();
         QCOMPARE(flashed, QList<QWidget*> { r.Window() });
         QVERIFY(r.Window()->isVisible());
@@ -288,6 +289,7 @@ private Q_SLOTS:
         // From the tray the learning window comes back with its question still open.
         r.Window()->showMinimized();
         QTRY_VERIFY(r.program.tray.IsShown());
+        r.program.clock.Advance(60000);
         reminders.Tick();
         QVERIFY(r.Window()->isVisible());
         QVERIFY(!r.Window()->isMinimized());
@@ -299,6 +301,7 @@ private Q_SLOTS:
         r.BackToFamiliarization();
         r.Main()->showMinimized();
         QTRY_VERIFY(r.program.tray.IsShown());
+        r.program.clock.Advance(60000);
         reminders.Tick();
         QVERIFY(r.Main()->isVisible());
         QVERIFY(!r.Window()->isVisible());

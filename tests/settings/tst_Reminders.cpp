@@ -107,11 +107,13 @@ private Q_SLOTS:
 
     void reminderOnTheScreenFlashesAndKeepsTheTrayIconHidden()
     {
-        Running r("Use schedule=1\nDuring day=1\nDaily=0\nDuring day value=0\n");
+        Running r("Use schedule=1\nDuring day=1\nDaily=0\nDuring day value=1\n");
         r.Main()->show();
-        r.Timer().Tick();
-        r.Timer().Tick();
-        QCOMPARE(r.flashed.size(), 2); // "0" minutes: every tick
+        for (int minute = 0; minute < 2; ++minute) {
+            r.program.clock.Advance(kMinute);
+            r.Timer().Tick();
+        }
+        QCOMPARE(r.flashed.size(), 2);
         QVERIFY(r.Main()->isVisible());
         QVERIFY(!r.program.tray.IsShown());
     }
@@ -128,12 +130,14 @@ private Q_SLOTS:
         QVERIFY(r.flashed.isEmpty());
     }
 
-    void intervalArmedByTheDialogCountsFromSystemStart()
+    void intervalArmedByTheDialogCountsFromOk()
     {
-        // Nothing armed at start-up; the dialog arms one minute. Its starting point is
-        // still 0, so the first reminder waits for a minute of system uptime.
+        // Nothing armed at start-up; half an hour later the dialog arms one minute, which
+        // counts from OK, not from the start of the program or of the system.
         Running r("Use schedule=0\nDuring day=1\nDaily=0\n");
         QVERIFY(!r.Timer().IsRunning());
+        r.program.clock.Advance(30 * kMinute);
+        const qint64 ok = r.program.clock.MonotonicMs();
         r.app->SetModalRunner([](QDialog& dialog) {
             auto* schedule = dialog.findChild<QCheckBox*>("XPCheckBox6");
             QTest::mouseClick(schedule, Qt::LeftButton, {}, QPoint(6, schedule->height() / 2));
@@ -144,21 +148,21 @@ private Q_SLOTS:
         QVERIFY(r.Timer().IsRunning());
         r.Timer().Timer()->stop();
         QVERIFY(r.Settings().DuringDayArmed);
-        QCOMPARE(r.Settings().IntervalStartTick, qint64(0));
 
         QSignalSpy reminded(&r.Timer(), &ReminderTimer::Reminded);
-        r.program.clock.SetMonotonic(kMinute - 1);
+        r.program.clock.SetMonotonic(ok + kMinute - 1);
         r.Timer().Tick();
         QCOMPARE(reminded.count(), 0);
-        r.program.clock.SetMonotonic(kMinute);
+        r.program.clock.SetMonotonic(ok + kMinute);
         r.Timer().Tick();
         QCOMPARE(reminded.count(), 1);
     }
 
     void realTimerTicksOnItsOwn()
     {
-        Running r("Use schedule=1\nDuring day=1\nDaily=0\nDuring day value=0\n");
+        Running r("Use schedule=1\nDuring day=1\nDaily=0\nDuring day value=1\n");
         QSignalSpy reminded(&r.Timer(), &ReminderTimer::Reminded);
+        r.program.clock.Advance(kMinute);
         r.Timer().Apply();
         QVERIFY(reminded.wait(3000));
         QVERIFY(!r.flashed.isEmpty());

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QtTest>
@@ -164,10 +165,29 @@ private Q_SLOTS:
         QVERIFY(RightEdge(seconds, learning) <= dialog.Pages()->width() - 4);
 
         ScheduleSettingsPage* schedule = dialog.Schedule();
-        QVERIFY(RightEdge(schedule->IntervalLabel(), schedule) < schedule->IntervalEditor()->x());
+        QLabel* dailyLabel = schedule->DailyLabel();
+        const std::pair<QAbstractButton*, QLabel*> modes[]
+            = { { schedule->DuringDayButton(), schedule->IntervalLabel() }, { schedule->DailyButton(), dailyLabel } };
+        for (const auto& [button, caption] : modes) {
+            QVERIFY(RightEdge(button, schedule) <= caption->x());
+            QVERIFY2(RightEdge(caption, schedule) < schedule->IntervalEditor()->x(), qPrintable(caption->text()));
+        }
         QVERIFY(schedule->IntervalEditor()->x() + schedule->IntervalEditor()->width()
             <= schedule->IntervalUnitLabel()->x());
+        QCOMPARE(schedule->HourEditor()->x(), schedule->IntervalEditor()->x());
+        QVERIFY(RightEdge(schedule->MinuteEditor(), schedule) <= dialog.Pages()->width() - 4);
         QVERIFY(schedule->ScheduleCheckBox()->width() >= schedule->ScheduleCheckBox()->sizeHint().width());
+
+        // No text of the other language: every text shown on the dialog comes from the file.
+        const bool russian = language == "russian";
+        const QRegularExpression otherLetters(russian ? "[A-Za-z]" : "[А-Яа-яЁё]");
+        for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+            QVERIFY2(
+                !button->isVisibleTo(&dialog) || !button->text().contains(otherLetters), qPrintable(button->text()));
+        }
+        for (auto* label : dialog.findChildren<QLabel*>()) {
+            QVERIFY2(!label->isVisibleTo(&dialog) || !label->text().contains(otherLetters), qPrintable(label->text()));
+        }
     }
 
     void editorRanges()
@@ -208,17 +228,30 @@ private Q_SLOTS:
         QCOMPARE(interval->value(), 45);
     }
 
-    void dailyModeWaitsHiddenInTheSameGroup()
+    void bothModesAreChosenInOneGroup()
     {
         SettingsDialog dialog;
+        dialog.Pages()->setCurrentIndex(1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         ScheduleSettingsPage* schedule = dialog.Schedule();
-        for (QWidget* hidden : std::initializer_list<QWidget*> { schedule->DuringDayButton(), schedule->DailyButton(),
-                 schedule->HourEditor(), schedule->TimeSeparatorLabel(), schedule->MinuteEditor() }) {
-            QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+        QLabel* dailyLabel = schedule->DailyLabel();
+        QCOMPARE(dailyLabel->objectName(), QString("Label8"));
+        for (QWidget* shown : std::initializer_list<QWidget*> { schedule->DuringDayButton(), schedule->IntervalLabel(),
+                 schedule->DailyButton(), dailyLabel, schedule->HourEditor(), schedule->TimeSeparatorLabel(),
+                 schedule->MinuteEditor() }) {
+            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
         }
         QVERIFY(schedule->DuringDayButton()->isChecked());
-        schedule->DailyButton()->setChecked(true);
+        // A click on a mode's caption selects it, as a click on its button does.
+        QTest::mouseClick(dailyLabel, Qt::LeftButton);
+        QVERIFY(schedule->DailyButton()->isChecked());
         QVERIFY(!schedule->DuringDayButton()->isChecked());
+        QTest::mouseClick(schedule->IntervalLabel(), Qt::LeftButton);
+        QVERIFY(schedule->DuringDayButton()->isChecked());
+        schedule->DailyButton()->setEnabled(false);
+        QTest::mouseClick(dailyLabel, Qt::LeftButton);
+        QVERIFY(schedule->DuringDayButton()->isChecked());
     }
 
     void cancelClosesWithoutAccepting()

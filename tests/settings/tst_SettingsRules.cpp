@@ -4,6 +4,7 @@
 #include "settings/DailyTime.h"
 #include "settings/SettingsForm.h"
 #include "support/FakeSeams.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -119,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(form.Minute, minute);
     }
 
-    void openingLoadsTheDialogsOwnDefaults()
+    void openingLoadsTheDefaultsStartUpUses()
     {
         const SettingsForm form = Loaded("");
         QCOMPARE(form.CorrectAnswers, 2);
@@ -130,7 +131,7 @@ private Q_SLOTS:
         }
         QVERIFY(form.ScheduleOn);
         QVERIFY(form.DailySelected); // both mode flags default to 1: the daily one wins
-        QCOMPARE(form.IntervalMinutes, 10); // not start-up's 120
+        QCOMPARE(form.IntervalMinutes, 120);
         QCOMPARE(form.Hour, 12);
         QCOMPARE(form.Minute, 0);
     }
@@ -162,9 +163,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<int>("minutes");
         QTest::newRow("45") << QByteArray("45") << 45;
-        QTest::newRow("0") << QByteArray("0") << 0;
-        QTest::newRow("not a number") << QByteArray("12:00") << 10;
-        QTest::newRow("negative") << QByteArray("-5") << 10;
+        QTest::newRow("0 reads as 1") << QByteArray("0") << 1;
+        QTest::newRow("not a number") << QByteArray("12:00") << 120;
+        QTest::newRow("negative reads as 1") << QByteArray("-5") << 1;
         QTest::newRow("beyond the editor") << QByteArray("99999") << 65535;
     }
 
@@ -173,6 +174,29 @@ private Q_SLOTS:
         QFETCH(QByteArray, value);
         QFETCH(int, minutes);
         QCOMPARE(Loaded("[Schedule]\nDuring day value=" + value + "\n").IntervalMinutes, minutes);
+    }
+
+    void openingShowsWhatTheProgramRunsWith_data()
+    {
+        QTest::addColumn<QByteArray>("main");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("below") << QByteArray(
+            "Kol correct answers=0\nMax block size learning words=1\nPopup delay=-1\n");
+        QTest::newRow("above") << QByteArray("Kol correct answers=65537\nMax block size learning words=65538\n"
+                                             "Popup delay=65536\n");
+        QTest::newRow("not numbers") << QByteArray("Kol correct answers=two\nPopup delay=\n");
+    }
+
+    void openingShowsWhatTheProgramRunsWith()
+    {
+        QFETCH(QByteArray, main);
+        const SettingsForm form = Loaded("[Main]\n" + main + "[Schedule]\nDaily=0\n");
+        SettingsStore store(Path(), m_clock);
+        store.LoadSettings();
+        QCOMPARE(form.CorrectAnswers, int(store.Settings().CorrectAnswerThreshold));
+        QCOMPARE(form.BlockSize, int(store.Settings().MaxBlockSize));
+        QCOMPARE(form.PopupDelay, int(store.Settings().PopupDelay));
+        QCOMPARE(QString::number(form.IntervalMinutes), store.Settings().ScheduleValue);
     }
 
     void scheduleSwitchedOffDisarmsAtOpening()
@@ -230,7 +254,7 @@ private Q_SLOTS:
         AppSettings settings;
         settings.UseExercise[ExerciseKind::vspomnit] = true;
         settings.EnabledExerciseCount = 9;
-        form.Save(File(), settings);
+        form.Save(File(), settings, m_clock.MonotonicMs());
 
         const QStringList main = File().ReadSection("Main");
         QCOMPARE(main,
@@ -259,7 +283,7 @@ private Q_SLOTS:
         settings.DuringDayArmed = true;
         settings.ScheduleValue = "30";
         settings.ReminderTimerOn = true;
-        form.Save(File(), settings);
+        form.Save(File(), settings, m_clock.MonotonicMs());
         QCOMPARE(File().ReadSection("Schedule"),
             QStringList({ "Use schedule=0", "During day=1", "During day value=30", "Daily=0", "Daily value=07:30" }));
         QVERIFY(!settings.ReminderTimerOn);
@@ -279,7 +303,7 @@ private Q_SLOTS:
         settings.DuringDayArmed = true;
         settings.ScheduleValue = "120";
         settings.IntervalStartTick = 4242;
-        form.Save(File(), settings);
+        form.Save(File(), settings, m_clock.MonotonicMs());
         QCOMPARE(Stored("Schedule", "Use schedule"), QString("1"));
         QCOMPARE(Stored("Schedule", "Daily"), QString("1"));
         QCOMPARE(Stored("Schedule", "Daily value"), QString("07:05"));
@@ -295,13 +319,34 @@ private Q_SLOTS:
 
         form.DailySelected = false;
         AppSettings other;
-        form.Save(File(), other);
+        m_clock.SetMonotonic(9000);
+        form.Save(File(), other, m_clock.MonotonicMs());
         QCOMPARE(Stored("Schedule", "During day"), QString("1"));
         QCOMPARE(Stored("Schedule", "During day value"), QString("45"));
         QCOMPARE(Stored("Schedule", "Daily"), QString("0"));
         QVERIFY(other.DuringDayArmed && !other.DailyArmed);
         QCOMPARE(other.ScheduleValue, QString("45"));
-        QCOMPARE(other.IntervalStartTick, qint64(0));
+        QCOMPARE(other.IntervalStartTick, qint64(9000)); // it counts from OK
+    }
+
+    void okThatCannotBeWrittenWholeChangesNothing()
+    {
+        // The disk fills up a few lines past the old file: every key goes in one rewrite of
+        // the file, so it keeps the old settings rather than half of each.
+        const QByteArray before = "[Main]\nLanguage=russian\nKol correct answers=2\n";
+        WriteFile(before);
+        SettingsForm form;
+        form.CorrectAnswers = 3;
+        AppSettings settings;
+        bool written = true;
+        {
+            const FileSizeLimit fullDisk(before.size() + 40);
+            QVERIFY(fullDisk.Applied());
+            written = form.Save(File(), settings, 0);
+        }
+        QVERIFY(!written);
+        QCOMPARE(Bytes(), before);
+        QCOMPARE(settings.CorrectAnswerThreshold, quint16(3)); // it still holds for this run
     }
 
     void whatOkWritesIsWhatTheNextRunReads()
@@ -314,7 +359,7 @@ private Q_SLOTS:
         form.Hour = 18;
         form.Minute = 45;
         AppSettings saved;
-        form.Save(File(), saved);
+        form.Save(File(), saved, m_clock.MonotonicMs());
 
         m_clock.SetMonotonic(777);
         SettingsStore store(Path(), m_clock);
