@@ -122,7 +122,7 @@ private Q_SLOTS:
         Running r("L*..");
         r.program.prompts.ExpectConfirm(true);
         QTest::mouseClick(r.Main()->findChild<QToolButton*>("LMDSpeedButton1"), Qt::LeftButton);
-        QCOMPARE(r.program.prompts.ShownPrompts()[0].text, r.Message("form1_message_delete"));
+        QCOMPARE(r.program.prompts.Prompt(0).text, r.Message("form1_message_delete"));
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("IL*."));
         VERIFY_PROMPTS(r.program.prompts);
     }
@@ -163,7 +163,7 @@ private Q_SLOTS:
         r.ServiceItem(4)->trigger();
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".L*DI"));
         VERIFY_PROMPTS(r.program.prompts);
-        QVERIFY(r.program.prompts.ShownPrompts()[0].noByDefault); // it cannot be undone
+        QVERIFY(r.program.prompts.Prompt(0).noByDefault); // it cannot be undone
     }
 
     void resetLeavesOneLearningCard()
@@ -172,8 +172,8 @@ private Q_SLOTS:
         r.program.prompts.ExpectConfirm(true).ExpectInformation();
         r.ServiceItem(4)->trigger();
         VERIFY_PROMPTS(r.program.prompts);
-        QCOMPARE(r.program.prompts.ShownPrompts()[0].text, r.Message("form1_message_statistics_clear_question"));
-        QCOMPARE(r.program.prompts.ShownPrompts()[1].text, r.Message("form1_message_statistics_clear_ok"));
+        QCOMPARE(r.program.prompts.Prompt(0).text, r.Message("form1_message_statistics_clear_question"));
+        QCOMPARE(r.program.prompts.Prompt(1).text, r.Message("form1_message_statistics_clear_ok"));
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("L*..."));
         QCOMPARE(r.Position(), QString("1/4"));
         QCOMPARE(r.Word(), QString("w01"));
@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(r.Position(), QString("2/4"));
         QCOMPARE(r.Word(), QString("w02"));
         // The dialog opens where the current dictionary lies.
-        QCOMPARE(r.program.prompts.ShownPrompts()[0].folder, r.program.paths.ExeFolder + "Dicts");
+        QCOMPARE(r.program.prompts.Prompt(0).folder, r.program.paths.ExeFolder + "Dicts");
 
         const QString other = r.program.MakeDictionary("other.dat", "..L*");
         r.program.prompts.ExpectOpenFile(other);

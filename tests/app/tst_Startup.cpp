@@ -39,7 +39,7 @@ private Q_SLOTS:
         QCOMPARE(program.Setting("Main", "Kol starts"), QString("1"));
         QCOMPARE(program.Setting("Main", "Dict"), dictionary);
 
-        const auto& dialog = program.prompts.ShownPrompts().first();
+        const auto dialog = program.prompts.Prompt(0);
         QCOMPARE(dialog.text, app.Texts().LookupMessage("form1_message_select_dictionary"));
         QVERIFY(!dialog.text.isEmpty());
         QCOMPARE(dialog.folder, program.paths.UserDictsFolder);
@@ -64,7 +64,7 @@ private Q_SLOTS:
         GlossmereApp app(program.paths, program.services, program.tray);
         app.Start();
         VERIFY_PROMPTS(program.prompts);
-        QCOMPARE(program.prompts.ShownPrompts()[1].text, app.Texts().LookupMessage("form1_message_dict_notselect"));
+        QCOMPARE(program.prompts.Prompt(1).text, app.Texts().LookupMessage("form1_message_dict_notselect"));
         QCOMPARE(program.Setting("Main", "Dict"), QString("<missing>"));
         MainWindow* main = app.Main();
         QVERIFY(main->findChild<QLabel*>("Label_word")->text().isEmpty());

@@ -136,8 +136,8 @@ private Q_SLOTS:
         d->browser.NextStep();
         QCOMPARE(d->view.position, QString("1/1"));
         d->browser.PreviousStep();
-        QCOMPARE(d->prompts.ShownPrompts()[0].text, QString("from the first?"));
-        QCOMPARE(d->prompts.ShownPrompts()[1].text, QString("from the last?"));
+        QCOMPARE(d->prompts.Prompt(0).text, QString("from the first?"));
+        QCOMPARE(d->prompts.Prompt(1).text, QString("from the last?"));
         QCOMPARE(d->view.position, QString("1/1"));
         QCOMPARE(InFile(d->path), QString("L*"));
         VERIFY_PROMPTS(d->prompts);
@@ -207,8 +207,8 @@ private Q_SLOTS:
         auto d = Open("IL*I");
         d->prompts.ExpectConfirm(true).ExpectConfirm(false);
         d->browser.RemoveFromLearning();
-        QCOMPARE(d->prompts.ShownPrompts()[0].text, QString("remove?"));
-        QCOMPARE(d->prompts.ShownPrompts()[1].text, QString("from the first?"));
+        QCOMPARE(d->prompts.Prompt(0).text, QString("remove?"));
+        QCOMPARE(d->prompts.Prompt(1).text, QString("from the first?"));
         // Answered No: the removed card keeps its mark and stays on screen.
         QCOMPARE(d->view.position, QString("2/3"));
         QCOMPARE(InFile(d->path), QString("II*I"));

@@ -271,6 +271,10 @@ private Q_SLOTS:
                                            << "big  house";
         QTest::newRow("a non-breaking space is not a blank")
             << QString("house") + QChar(0xA0) << QString("house") + QChar(0xA0);
+        // What tells this trim from QString::trimmed(): controls go, other Unicode blanks stay.
+        QTest::newRow("a control character goes") << QString(QChar(0x01)) + "house" + QChar(0x1F) << "house";
+        QTest::newRow("an ideographic space stays")
+            << QString(QChar(0x3000)) + "house" << QString(QChar(0x3000)) + "house";
         QTest::newRow("only blanks") << "   "
                                      << "";
         QTest::newRow("empty") << ""

@@ -52,6 +52,19 @@ class TestDictionaryFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void everyConnectionWritesDurably()
+    {
+        // A killed process's writes stay in the page cache, so only this check sees a
+        // weakened setting: an edit reported done must reach the disk, journal included.
+        TempFolder folder;
+        const QString path = DictionaryBuilder().Card("a").Write(folder.File("d.dat"));
+        for (const auto& connection :
+            { DictionaryFile::Open(path), DictionaryFile::CreateEmpty(folder.File("new.dat")) }) {
+            QCOMPARE(connection->QueryText("PRAGMA synchronous"), QString("3")); // EXTRA
+            QCOMPARE(connection->QueryText("PRAGMA journal_mode").toLower(), QString("delete"));
+        }
+    }
+
     void engineEncrypts()
     {
         QVERIFY(!DictionaryCipher::EngineVersion().isEmpty());

@@ -278,6 +278,10 @@ private Q_SLOTS:
         store.OpenDictionary(path);
         auto other = DictionaryFile::Open(path);
         other->Execute("BEGIN EXCLUSIVE");
+        // Timed from before the lock's holder starts its 300 ms: a Post that did not wait
+        // returns well before, however the threads are scheduled.
+        QElapsedTimer timer;
+        timer.start();
         std::thread release([&other] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             other->Execute("COMMIT");
@@ -285,8 +289,6 @@ private Q_SLOTS:
         Dataset& cards = store.Browser();
         cards.Edit();
         cards.SetText(kStatus, "learned");
-        QElapsedTimer timer;
-        timer.start();
         cards.Post();
         release.join();
         QVERIFY(timer.elapsed() >= 250);

@@ -63,7 +63,12 @@ private Q_SLOTS:
     {
         TempFolder folder;
         const QString path = DictionaryBuilder().Cards(kCards).Write(folder.File("d.dat"));
-        QRandomGenerator random(QRandomGenerator::global()->generate());
+        // The kill delays come from one seed, printed so that a failure can be repeated.
+        bool given = false;
+        const quint32 chosen = qEnvironmentVariable("GLOSSMERE_CRASH_SEED").toUInt(&given);
+        const quint32 seed = given ? chosen : QRandomGenerator::global()->generate();
+        qInfo("seed %u (GLOSSMERE_CRASH_SEED=%u repeats it)", seed, seed);
+        QRandomGenerator random(seed);
         // Per card: the number of the last edit reported done (0: none yet).
         std::vector<qint64> done(kCards + 1, 0);
         qint64 next = 1;

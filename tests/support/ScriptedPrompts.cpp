@@ -59,6 +59,14 @@ const ScriptedPrompts::Answer* ScriptedPrompts::Next(Kind kind, const QString& t
     return &m_current;
 }
 
+ScriptedPrompts::Shown ScriptedPrompts::Prompt(int n) const
+{
+    if (n >= 0 && n < m_shown.size()) {
+        return m_shown[n];
+    }
+    return { Kind::OpenFile, QStringLiteral("<prompt %1 never shown; %2 were>").arg(n).arg(m_shown.size()), {}, {} };
+}
+
 bool ScriptedPrompts::Confirm(const QString& text)
 {
     m_shown.append({ Kind::Confirm, text, {}, {} });

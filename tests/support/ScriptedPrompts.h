@@ -33,6 +33,9 @@ public:
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
 
     const QList<Shown>& ShownPrompts() const { return m_shown; }
+    // The prompt shown n-th (from 0); one that never came reads as a prompt of no kind whose
+    // text says so, so a check of it fails as an ordinary comparison instead of a crash.
+    Shown Prompt(int n) const;
     QString LastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }
     // True when every expected prompt was shown and nothing unexpected was.
     bool Finished() const { return m_problems.isEmpty() && m_script.isEmpty(); }

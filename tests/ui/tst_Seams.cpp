@@ -57,9 +57,9 @@ private Q_SLOTS:
         bool ran = false;
         QVERIFY(guard.Run([&] { ran = true; }));
         QVERIFY(ran);
-        QCOMPARE(prompts.ShownPrompts()[0].text, QString("Cannot open /tmp/x.dat: file is not a database"));
-        QCOMPARE(prompts.ShownPrompts()[1].text, QString("disk full"));
-        QVERIFY(!prompts.ShownPrompts()[2].text.isEmpty());
+        QCOMPARE(prompts.Prompt(0).text, QString("Cannot open /tmp/x.dat: file is not a database"));
+        QCOMPARE(prompts.Prompt(1).text, QString("disk full"));
+        QVERIFY(!prompts.Prompt(2).text.isEmpty());
         VERIFY_PROMPTS(prompts);
     }
 
