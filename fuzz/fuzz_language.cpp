@@ -123,7 +123,8 @@ void CheckMessages(const LanguageTable& table, const WindowLanguageRules& rules,
     if (messages.size() > before) {
         const QString& first = messages.first();
         const qsizetype equals = first.indexOf(QLatin1Char('='));
-        if (equals >= 0) {
+        // An empty text gives way to the program's built-in one.
+        if (equals >= 0 && equals + 1 < first.size()) {
             Require(table.LookupMessage(first.left(equals)) == first.mid(equals + 1),
                 "the first message is found by its key");
         }
