@@ -10,6 +10,7 @@ glossmere_packages=(
     desktop-file-utils appstream
     clang-format
     clang libclang-rt-14-dev
+    xvfb
 )
 
 glossmere_install_missing() {

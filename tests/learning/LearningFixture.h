@@ -22,7 +22,7 @@
 #include <memory>
 
 // Counts the pauses like CountingEventPump, and lets a test look at the window (or act)
-// at the moment the program pauses.
+// at the moment the program pauses. With `real` set, the pauses also run for real.
 class ProbeEventPump final : public EventPump {
 public:
     void ProcessPendingEvents() override
@@ -31,6 +31,9 @@ public:
         if (onProcess) {
             onProcess();
         }
+        if (real != nullptr) {
+            real->ProcessPendingEvents();
+        }
     }
     void Hold(int milliseconds) override
     {
@@ -38,8 +41,19 @@ public:
         if (onHold) {
             onHold();
         }
+        if (real != nullptr) {
+            real->Hold(milliseconds);
+        }
     }
-    void EndHold() override { ++holdsEnded; }
+    void EndHold() override
+    {
+        ++holdsEnded;
+        if (real != nullptr) {
+            real->EndHold();
+        }
+    }
+
+    EventPump* real = nullptr;
 
     int processed = 0;
     QList<int> holds;
