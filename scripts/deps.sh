@@ -11,6 +11,8 @@ glossmere_packages=(
     clang-format
     clang libclang-rt-14-dev
     xvfb
+    dpkg-dev file lintian x11-utils qt6-qpa-plugins
+    qt6-translations-l10n
 )
 
 glossmere_install_missing() {

@@ -12,8 +12,20 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <string_view>
+
 int main(int argc, char* argv[])
 {
+    // Answered before QApplication connects to the display, so it works in a terminal
+    // without one (packaging scripts, a remote shell).
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("glossmere %s\n", GLOSSMERE_VERSION);
+            return 0;
+        }
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glossmere"));
     QApplication::setDesktopFileName(QStringLiteral("org.glossmere.Glossmere"));

@@ -12,6 +12,10 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (application.arguments().contains(QLatin1String("--version"))) {
+        out << "glossmere-dict " << GLOSSMERE_VERSION << '\n';
+        return DictionaryTool::kOk;
+    }
     try {
         DictionaryCipher::CheckEngine();
     } catch (const AppError& error) {
