@@ -1,7 +1,10 @@
 #include "base/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <unistd.h>
 
 IniFile::IniFile(QString path)
     : m_path(std::move(path))
@@ -74,5 +77,18 @@ bool IniFile::Save(const IniDocument& document) const
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return file.commit() && SyncFolder(QFileInfo(m_path).absolutePath());
+}
+
+bool IniFile::SyncFolder(const QString& folder)
+{
+    // commit() syncs the new copy and renames it over the file, but the rename lives in the
+    // folder: until the folder reaches the disk, a power cut brings the old copy back.
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }

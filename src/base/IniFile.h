@@ -31,9 +31,13 @@ public:
     // not be read or written (it is then unchanged).
     bool Edit(const std::function<void(IniDocument&)>& change) const;
 
-    // Replaces the file with the document; false when that failed (the file is unchanged).
+    // Replaces the file with the document, durably: once it returns true, a power cut keeps
+    // the new copy. False when the file could not be replaced (it is then unchanged) or the
+    // replacement could not be made lasting (the folder could not be synced).
     bool Save(const IniDocument& document) const;
 
 private:
+    static bool SyncFolder(const QString& folder);
+
     QString m_path;
 };
