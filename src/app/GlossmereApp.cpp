@@ -6,6 +6,8 @@
 #include "base/Services.h"
 #include "base/StartupSettings.h"
 #include "base/Tray.h"
+#include "base/UserText.h"
+#include "i18n/QtTranslations.h"
 #include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
 #include "settings/ReminderTimer.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTranslator>
 
 GlossmereApp::GlossmereApp(AppPaths paths, Services& services, Tray& tray)
     : m_paths(std::move(paths))
@@ -35,7 +38,10 @@ GlossmereApp::GlossmereApp(AppPaths paths, Services& services, Tray& tray)
 {
 }
 
-GlossmereApp::~GlossmereApp() = default;
+GlossmereApp::~GlossmereApp()
+{
+    UserText::InstallLookup({});
+}
 
 void GlossmereApp::SetModalRunner(std::function<void(QDialog&)> runner)
 {
@@ -60,6 +66,10 @@ void GlossmereApp::Start()
     const StartupDecision decision = StartupSettings::ReadStartupSettings(m_paths.SettingsPath, m_settings->Settings());
     m_languageName = decision.LanguageName;
     m_texts = std::make_unique<LanguageTable>(m_paths.ExeFolder, m_languageName);
+    m_qtTexts = QtTranslations::Install(m_languageName);
+    // Errors composed below the windows reach the user in the interface language too.
+    UserText::InstallLookup([texts = m_texts.get()](const QString& key) { return texts->LookupMessage(key); });
+    m_texts->ApplyLanguage(QStringLiteral("form6"), m_languageName, m_splash.get());
     m_splash->ShowCentred();
 
     CreateWindows();
@@ -86,6 +96,10 @@ void GlossmereApp::CreateWindows()
     m_settingsDialog = new SettingsDialog(m_main.get());
     m_about = new AboutWindow(m_services.shell, m_main.get());
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
+    m_tray.SetTexts({ m_texts->LookupMessage(QStringLiteral("form1_message_tray_open")),
+        m_texts->LookupMessage(QStringLiteral("form1_message_tray_settings")),
+        m_texts->LookupMessage(QStringLiteral("form1_message_tray_exit")),
+        m_texts->LookupMessage(QStringLiteral("form1_message_tray_hint")) });
     m_main->Maintenance().SetWindows(m_statistics, m_information);
     m_main->Maintenance().SetModalRunner(m_showModal);
     m_reminders = std::make_unique<ReminderTimer>(

@@ -21,6 +21,7 @@ class LearningController;
 class LearningWindow;
 class QWidget;
 class MainWindow;
+class QTranslator;
 class QDialog;
 class ReminderTimer;
 class SettingsDialog;
@@ -79,6 +80,7 @@ private:
     bool m_subscriptionPromptShown = false;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<LanguageTable> m_texts;
+    std::unique_ptr<QTranslator> m_qtTexts; // Qt's own texts in the interface language
     std::unique_ptr<DictionaryStore> m_store;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_main;

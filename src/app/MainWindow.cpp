@@ -17,8 +17,10 @@
 #include "ui/GradientPanel.h"
 #include "ui/Placement.h"
 #include "ui/ProgramPictures.h"
+#include "windows/HelpWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -216,13 +218,19 @@ QString MainWindow::DictionaryFolder() const
     return PrepareDictionaryFolder(m_context.paths);
 }
 
+QString MainWindow::DictionaryFilter() const
+{
+    const QString filter = m_context.texts.LookupMessage(QStringLiteral("form1_message_dictionary_filter"));
+    return filter.isEmpty() ? QStringLiteral("Dictionaries (*.dat)") : filter;
+}
+
 void MainWindow::ChooseDictionaryAtFirstStart()
 {
     Prompts& prompts = m_context.services.prompts;
     m_dialogTitle = m_context.texts.LookupMessage(QStringLiteral("form1_message_select_dictionary"));
     m_dialogFolder = DictionaryFolder();
     for (;;) {
-        const QString chosen = prompts.OpenFile(m_dialogTitle, m_dialogFolder, QStringLiteral("Dictionaries (*.dat)"));
+        const QString chosen = prompts.OpenFile(m_dialogTitle, m_dialogFolder, DictionaryFilter());
         if (!chosen.isEmpty()) {
             m_dictionaryPath = chosen;
             m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
@@ -238,7 +246,8 @@ void MainWindow::OpenAndShow()
 {
     const bool opened = CommandGuard(m_context.services.prompts).Run([this] {
         if (m_dictionaryPath.isEmpty()) {
-            throw AppError(QStringLiteral("No dictionary is chosen. Open one with File > Open dictionary."));
+            throw AppError(UserText(QStringLiteral("form1_message_error_not_chosen"),
+                QStringLiteral("No dictionary is chosen. Open one with File > Open dictionary.")));
         }
         m_browser.SetCurrentRecord(m_context.store.OpenDictionary(m_dictionaryPath));
         SetDictionaryCaption();
@@ -263,8 +272,7 @@ void MainWindow::OpenDictionaryCommand()
     const QString folder = m_dialogFolder.isEmpty() && !m_dictionaryPath.isEmpty()
         ? QFileInfo(m_dictionaryPath).absolutePath()
         : m_dialogFolder;
-    const QString chosen
-        = m_context.services.prompts.OpenFile(m_dialogTitle, folder, QStringLiteral("Dictionaries (*.dat)"));
+    const QString chosen = m_context.services.prompts.OpenFile(m_dialogTitle, folder, DictionaryFilter());
     if (!chosen.isEmpty()) {
         m_dictionaryPath = chosen;
         m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
@@ -300,13 +308,21 @@ void MainWindow::ShowPositionText(const QString& text)
 
 void MainWindow::ShowHelp()
 {
-    const QString file = m_context.paths.ExeFolder
-        + (m_context.languageName == QLatin1String("russian") ? QStringLiteral("help/help_ru.html")
-                                                              : QStringLiteral("help/help_en.html"));
-    // A missing help file shows nothing.
-    if (QFileInfo::exists(file)) {
-        m_context.services.shell.Open(QUrl::fromLocalFile(file));
-    }
+    Guarded([this] {
+        const QString file = m_context.paths.ExeFolder
+            + (m_context.languageName == QLatin1String("russian") ? QStringLiteral("help/help_ru.html")
+                                                                  : QStringLiteral("help/help_en.html"));
+        if (!QFileInfo::exists(file)) {
+            throw AppError(UserText(QStringLiteral("form1_message_error_help"),
+                QStringLiteral("The help page %1 is missing. Reinstalling Glossmere brings it back."),
+                { QDir::toNativeSeparators(file) }));
+        }
+        if (!m_help) {
+            m_help = new HelpWindow(m_context.services.shell, this);
+            Placement::PlaceOver(*m_help, this);
+        }
+        m_help->ShowPage(file);
+    });
 }
 
 void MainWindow::HideToTray()

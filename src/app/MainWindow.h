@@ -12,6 +12,7 @@
 struct AppPaths;
 class DictionaryStore;
 class GradientPanel;
+class HelpWindow;
 class LanguageTable;
 class MaintenanceCommands;
 class QLabel;
@@ -47,7 +48,10 @@ public:
     // The open command of the File menu: choose a dictionary and open it; cancelling the
     // dialog reopens the current one.
     void OpenDictionaryCommand();
+    // Shows the help page of the interface language in the help window; a missing page is
+    // an error.
     void ShowHelp();
+    HelpWindow* Help() const { return m_help; }
     // Leaves the screen for the notification area (an ordinary minimize where there is
     // none) and comes back; a window already on the screen stays as it is.
     void HideToTray();
@@ -70,6 +74,8 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void ChooseDictionaryAtFirstStart();
+    // The file dialog's filter: dictionary files, named in the interface language.
+    QString DictionaryFilter() const;
     void OpenAndShow();
     void SetDictionaryCaption();
     QString DictionaryFolder() const;
@@ -82,6 +88,7 @@ private:
     std::unique_ptr<MaintenanceCommands> m_maintenance;
     QString m_dictionaryPath;
     QString m_dialogTitle;
+    HelpWindow* m_help = nullptr; // made on the first request for help
     QString m_dialogFolder;
     QLabel* m_word = nullptr;
     QLabel* m_transcription = nullptr;

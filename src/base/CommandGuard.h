@@ -23,11 +23,12 @@ public:
             std::forward<Command>(command)();
             return true;
         } catch (const AppError& error) {
-            m_prompts.Error(error.Message());
+            m_prompts.Error(error.Localized());
         } catch (const std::exception& error) {
             m_prompts.Error(QString::fromUtf8(error.what()));
         } catch (...) {
-            m_prompts.Error(QStringLiteral("An unexpected error stopped the command."));
+            m_prompts.Error(UserText::Localized(UserText(QStringLiteral("form1_message_error_unexpected"),
+                QStringLiteral("An unexpected error stopped the command."))));
         }
         return false;
     }

@@ -6,6 +6,7 @@
 #include "i18n/LanguageEntry.h"
 #include "i18n/WindowLanguageRules.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -120,6 +121,17 @@ QString LanguageTable::LanguageFileName(const QString& languageName)
         return QStringLiteral("Language/eng.lng");
     }
     return {};
+}
+
+QStringList LanguageTable::AvailableLanguages() const
+{
+    QStringList names;
+    for (const QString& name : { QStringLiteral("russian"), QStringLiteral("english") }) {
+        if (QFileInfo::exists(m_exeFolder + LanguageFileName(name))) {
+            names << name;
+        }
+    }
+    return names;
 }
 
 void LanguageTable::ApplyLanguage(const QString& windowKey, const QString& languageName, QWidget* window)

@@ -21,6 +21,11 @@ public:
     // name other than "russian" or "english".
     static QString LanguageFileName(const QString& languageName);
 
+    // The languages whose files the data folder holds, in the order the settings dialog
+    // offers them.
+    QStringList AvailableLanguages() const;
+    const QString& LanguageName() const { return m_languageName; }
+
     // Applies the window's section of the language file to the window. A missing file or
     // section keeps the built-in texts; the window's layout step runs in every case.
     void ApplyLanguage(const QString& windowKey, const QString& languageName, QWidget* window);

@@ -46,7 +46,9 @@ void ChoiceExercise::SetUpChoiceExercise()
     session.MistakeMade = false;
 
     QLabel* question = m_panel.WordLabel();
-    FittedText::Show(question, PartOfSpeech::QuestionWordCaption(word, code), LearningPanel::kTextWidth, 0);
+    FittedText::Show(question,
+        PartOfSpeech::QuestionWordCaption(word, code, [this](const QString& key) { return m_host.Message(key); }),
+        LearningPanel::kTextWidth, 0);
     Placement::CentreHorizontally(question);
     // The word stands above its line: at its place where it fits, else just above the line.
     question->move(question->x(), std::min(ChoicePanel::kWordTop, m_panel.Separator()->y() - question->height()));

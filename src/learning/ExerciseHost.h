@@ -2,6 +2,7 @@
 
 #include "base/ExerciseKind.h"
 
+#include <QString>
 #include <functional>
 
 class Dataset;
@@ -27,6 +28,9 @@ public:
     // arrives while the session is moving to the next question belongs to no question and
     // is dropped.
     virtual void RunAnswer(const std::function<void()>& answer) = 0;
+
+    // A message of the interface's language by its key (the part-of-speech markers).
+    virtual QString Message(const QString& key) const = 0;
 
 protected:
     ~ExerciseHost() = default;

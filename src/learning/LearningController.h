@@ -77,6 +77,7 @@ public:
     void AdvanceSession() override;
     int ShowExerciseProgress() override;
     void RunAnswer(const std::function<void()>& answer) override;
+    QString Message(const QString& key) const override;
 
 private:
     enum class FinishVariant {
@@ -97,7 +98,6 @@ private:
     void MarkLearnedAndReload();
     void ShowInPlaceOfMainWindow();
     void HideToTray();
-    QString Message(const QString& key) const;
 
     LearningWindow& m_window;
     Context m_context;

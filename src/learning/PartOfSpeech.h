@@ -1,16 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The part-of-speech marker shown after the asked word, from the card's code.
 namespace PartOfSpeech {
 
-// Sets `marker` for the five known codes ("verb", "noun", "adj.", "adv.", "other", compared
-// exactly, case included) and leaves it as it was for any other code.
-void PartOfSpeechMarker(const QString& code, QString& marker);
+// A message of the interface's language by its key ("form4_message_pos_verb"); empty when
+// there is none.
+using MessageLookup = std::function<QString(const QString& key)>;
+
+// Sets `marker` for the known codes ("verb", "noun", "adj.", "adv.", "pron.", "prep.",
+// "conj.", "num.", "interj.", "other", compared exactly, case included) and leaves it as it
+// was for any other code. The marker is the language's message for the code (its key the
+// code without its dot), else the built-in Russian one.
+void PartOfSpeechMarker(const QString& code, QString& marker, const MessageLookup& lookup = {});
 
 // The caption of a question word label: the word, a blank and its marker. The marker of
 // "other" says nothing about the word, so it is left out (the blank stays).
-QString QuestionWordCaption(const QString& word, const QString& code);
+QString QuestionWordCaption(const QString& word, const QString& code, const MessageLookup& lookup = {});
 
 } // namespace PartOfSpeech

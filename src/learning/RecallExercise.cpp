@@ -103,8 +103,9 @@ void RecallExercise::SetUpQuestion()
         AnswerPopup::kTextHeight, Qt::AlignHCenter);
     m_host.Session().MistakeMade = false;
     FittedText::Show(m_panel.WordLabel(),
-        PartOfSpeech::QuestionWordCaption(word, cards.TextAt(CardTable::PartOfSpeech)), LearningPanel::kTextWidth,
-        kWordTextHeight, Qt::AlignHCenter);
+        PartOfSpeech::QuestionWordCaption(
+            word, cards.TextAt(CardTable::PartOfSpeech), [this](const QString& key) { return m_host.Message(key); }),
+        LearningPanel::kTextWidth, kWordTextHeight, Qt::AlignHCenter);
     Placement::CentreHorizontally(m_panel.WordLabel());
 }
 

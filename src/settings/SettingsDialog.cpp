@@ -1,5 +1,6 @@
 #include "settings/SettingsDialog.h"
 
+#include "settings/InterfaceSettingsPage.h"
 #include "settings/LearningSettingsPage.h"
 #include "settings/ScheduleSettingsPage.h"
 
@@ -29,6 +30,8 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     m_schedule = new ScheduleSettingsPage;
     m_pages->addTab(m_learning, QStringLiteral("Обучение"));
     m_pages->addTab(m_schedule, QStringLiteral("Расписание"));
+    m_interface = new InterfaceSettingsPage;
+    m_pages->addTab(m_interface, QStringLiteral("Интерфейс"));
 
     m_ok = new QPushButton(QStringLiteral("Ок"), this);
     m_ok->setObjectName(QStringLiteral("Button2"));

@@ -5,14 +5,17 @@
 #include "base/Prompts.h"
 #include "base/SettingsStore.h"
 #include "base/Tray.h"
+#include "base/UserText.h"
 #include "i18n/LanguageTable.h"
 #include "settings/DailyTimeEditor.h"
+#include "settings/InterfaceSettingsPage.h"
 #include "settings/LearningSettingsPage.h"
 #include "settings/ReminderTimer.h"
 #include "settings/ScheduleSettingsPage.h"
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +41,7 @@ void SettingsDialogController::OpenSettingsDialog(const std::function<void(QDial
         m_context.dialog.activateWindow();
         return;
     }
+    FillLanguages();
     SettingsForm form = ReadControls();
     form.Load(m_context.settings.File().Load(), m_context.settings.Settings());
     ShowForm(form);
@@ -62,6 +66,7 @@ SettingsForm SettingsDialogController::ReadControls() const
     form.IntervalMinutes = schedule->IntervalEditor()->value();
     form.Hour = schedule->HourEditor()->value();
     form.Minute = schedule->MinuteEditor()->value();
+    form.Language = m_context.dialog.Interface()->LanguageBox()->currentData().toString();
     return form;
 }
 
@@ -80,6 +85,24 @@ void SettingsDialogController::ShowForm(const SettingsForm& form)
     schedule->IntervalEditor()->setValue(form.IntervalMinutes);
     schedule->HourEditor()->setValue(form.Hour);
     schedule->MinuteEditor()->setValue(form.Minute);
+    // A language the program has no file for shows as the language of this run.
+    QComboBox* languages = m_context.dialog.Interface()->LanguageBox();
+    int index = languages->findData(form.Language);
+    if (index < 0) {
+        index = languages->findData(m_context.texts.LanguageName());
+    }
+    languages->setCurrentIndex(index);
+}
+
+void SettingsDialogController::FillLanguages()
+{
+    // Each language is named in the interface language.
+    QComboBox* languages = m_context.dialog.Interface()->LanguageBox();
+    languages->clear();
+    for (const QString& name : m_context.texts.AvailableLanguages()) {
+        QString caption = m_context.texts.LookupMessage(QStringLiteral("form5_message_language_") + name);
+        languages->addItem(caption.isEmpty() ? name : caption, name);
+    }
 }
 
 void SettingsDialogController::ApplyScheduleEnabling(bool scheduleOn)
@@ -112,9 +135,10 @@ void SettingsDialogController::Confirm()
     // The new settings hold for this run either way; the user learns that the next start
     // will not have them.
     if (!written) {
-        m_context.prompts.Error(QStringLiteral("The settings could not be saved to %1. They apply until Glossmere "
-                                               "is closed.")
-                                    .arg(QDir::toNativeSeparators(m_context.settings.File().Path())));
+        const UserText text(QStringLiteral("form1_message_error_settings"),
+            QStringLiteral("The settings could not be saved to %1. They apply until Glossmere is closed."),
+            { QDir::toNativeSeparators(m_context.settings.File().Path()) });
+        m_context.prompts.Error(text.In([this](const QString& key) { return m_context.texts.LookupMessage(key); }));
     }
     m_context.dialog.accept();
 }

@@ -45,6 +45,7 @@ Q_SIGNALS:
 
 private:
     void ApplyScheduleEnabling(bool scheduleOn);
+    void FillLanguages();
     void Confirm();
     void Closed();
 

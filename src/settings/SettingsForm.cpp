@@ -48,6 +48,7 @@ void SettingsForm::Load(const IniDocument& file, AppSettings& settings)
     for (ExerciseKind kind : kAllExerciseKinds) {
         Exercises[kind] = file.ReadFlag(kMain, UseSettingKey(kind), 1);
     }
+    Language = file.ReadString(kMain, kLanguage, Language);
 
     ScheduleOn = file.ReadFlag(kSchedule, kUseSchedule, 1);
     if (!ScheduleOn) {
@@ -88,6 +89,9 @@ void SettingsForm::WriteTo(IniDocument& file) const
     file.Write(kMain, kPopupDelay, QString::number(PopupDelay));
     for (ExerciseKind kind : kSaveOrder) {
         file.Write(kMain, UseSettingKey(kind), Flag(Exercises[kind]));
+    }
+    if (!Language.isEmpty()) {
+        file.Write(kMain, kLanguage, Language);
     }
     file.Write(kSchedule, kUseSchedule, Flag(ScheduleOn));
     if (!ScheduleOn) {

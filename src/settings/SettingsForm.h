@@ -2,6 +2,7 @@
 
 #include "base/ExerciseKind.h"
 
+#include <QString>
 #include <QtGlobal>
 
 class IniDocument;
@@ -21,18 +22,21 @@ struct SettingsForm {
     int IntervalMinutes = 120; // SpinEditor4
     int Hour = 12; // SpinEditor6
     int Minute = 0; // SpinEditor5
+    QString Language; // ComboBox_language: "russian", "english"; empty writes nothing
 
     // Loads the form from the file, starting from the controls' current values: with the
     // schedule on, the reminder controls are loaded too; with it off they keep what they
     // held, and both reminder modes are disarmed at once, whatever the user does next. The
     // values show as the program reads them at start-up, bounds and defaults alike.
+    // The language is the one the file names, as the next start would read it.
     void Load(const IniDocument& file, AppSettings& settings);
 
     // At least one of choice of translation, recall, typed translation, association and
     // mosaic must be on; pair matching alone cannot make a session.
     bool IsValid() const;
 
-    // Writes every learning key and the schedule switch in one rewrite of the file, so it
+    // Writes every learning key, the schedule switch and the interface language in one
+    // rewrite of the file (the language takes effect at the next start), so it
     // holds either the old settings or the new ones, and updates the settings in memory. A
     // schedule switched on arms the selected mode (the other stays as it was) and asks for
     // the reminder timer; an interval armed here counts from `now`, the monotonic time of

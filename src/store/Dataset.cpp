@@ -390,16 +390,17 @@ void Dataset::Post()
         columns << m_columns.at(change.first);
     }
     SqliteStatement update(*m_connection, StatementCatalogue::RowUpdate(columns));
-    update.SetPurpose(
-        QStringLiteral("save the change to the card \"%1\" in").arg(Text(CardTable::ColumnName(CardTable::Header))));
+    update.SetPurpose(Purpose(
+        "save_card", "save the change to the card \"%1\" in", { Text(CardTable::ColumnName(CardTable::Header)) }));
     for (size_t i = 0; i < changes.size(); ++i) {
         update.Bind(StatementCatalogue::RowUpdateParameter(int(i)).constData(), changes[i].second);
     }
     update.BindInteger(StatementCatalogue::kRowIdParameter, RowId());
     update.Run();
     if (m_connection->ChangedRows() != 1) {
-        throw AppError(QStringLiteral("Cannot save the change to %1: the card \"%2\" is no longer in the file.")
-                           .arg(m_connection->Path(), Text(CardTable::ColumnName(CardTable::Header))));
+        throw AppError(UserText(QStringLiteral("form1_message_error_card_gone"),
+            QStringLiteral("Cannot save the change to %1: the card \"%2\" is no longer in the file."),
+            { m_connection->Path(), Text(CardTable::ColumnName(CardTable::Header)) }));
     }
     const size_t row = size_t(m_record - 1);
     for (const auto& change : changes) {

@@ -20,7 +20,7 @@ void BindAll(SqliteStatement& statement, const StatementCatalogue::Entry& entry)
     }
 }
 
-void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& entry, const QString& purpose)
+void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& entry, const UserText& purpose)
 {
     SqliteStatement statement(connection, entry.sql);
     statement.SetPurpose(purpose);
@@ -31,7 +31,7 @@ void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& ent
 // Runs `body` as one transaction: every change in it reaches the file or none does. The
 // transaction's own statements fail with the same purpose: a read-only file or a lock is
 // reported at BEGIN, a full disk at COMMIT.
-void RunInTransaction(SqliteConnection& connection, const QString& purpose, const std::function<void()>& body)
+void RunInTransaction(SqliteConnection& connection, const UserText& purpose, const std::function<void()>& body)
 {
     RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
     try {
@@ -79,7 +79,8 @@ bool DictionaryStore::IsReadOnly() const
 SqliteConnection& DictionaryStore::Connection()
 {
     if (!m_connection) {
-        throw AppError(QStringLiteral("No dictionary is open."));
+        throw AppError(
+            UserText(QStringLiteral("form1_message_error_not_open"), QStringLiteral("No dictionary is open.")));
     }
     return *m_connection;
 }
@@ -143,7 +144,7 @@ void DictionaryStore::ReadAllCards(SqliteConnection& connection, Dataset& cards)
 {
     const StatementCatalogue::Entry entry = StatementCatalogue::AllCards();
     SqliteStatement statement(connection, entry.sql);
-    statement.SetPurpose(QStringLiteral("read the cards of"));
+    statement.SetPurpose(Purpose("read_cards", "read the cards of"));
     cards.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
 }
 
@@ -158,7 +159,7 @@ void DictionaryStore::ReloadBrowserDataset()
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
 {
     try {
-        RunInTransaction(Connection(), QStringLiteral("save the changes to the cards of"), edits);
+        RunInTransaction(Connection(), Purpose("save_cards", "save the changes to the cards of"), edits);
     } catch (...) {
         // The list follows the file again; should that read fail too, the failure to report
         // is still the edit's.
@@ -175,7 +176,7 @@ void DictionaryStore::OpenLearningBlock(int maxBlockSize)
     SqliteConnection& connection = Connection();
     const StatementCatalogue::Entry entry = StatementCatalogue::LearningBlock(maxBlockSize);
     SqliteStatement statement(connection, entry.sql);
-    statement.SetPurpose(QStringLiteral("read the learning block of"));
+    statement.SetPurpose(Purpose("read_block", "read the learning block of"));
     BindAll(statement, entry);
     Dataset learning;
     learning.Load(statement, connection, nullptr, qMax(maxBlockSize, 0));
@@ -185,7 +186,7 @@ void DictionaryStore::OpenLearningBlock(int maxBlockSize)
 void DictionaryStore::ResetStatistics()
 {
     SqliteConnection& connection = Connection();
-    const QString purpose = QStringLiteral("reset the learning statistics of");
+    const UserText purpose = Purpose("reset", "reset the learning statistics of");
     RunInTransaction(connection, purpose, [&connection, &purpose] {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
@@ -197,6 +198,6 @@ void DictionaryStore::ResetStatistics()
 int DictionaryStore::ReturnRemovedCards()
 {
     RunEntry(Connection(), StatementCatalogue::ReturnRemovedCards(),
-        QStringLiteral("return the removed cards to learning in"));
+        Purpose("return_removed", "return the removed cards to learning in"));
     return Connection().ChangedRows();
 }

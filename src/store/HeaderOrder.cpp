@@ -128,6 +128,6 @@ void HeaderOrder::Register(SqliteConnection& connection) const
     const int code = sqlite3_create_collation_v2(
         connection.Handle(), kCollation, SQLITE_UTF16_ALIGNED, const_cast<HeaderOrder*>(this), &CompareUtf16, nullptr);
     if (code != SQLITE_OK) {
-        connection.Fail(QStringLiteral("Cannot set up the card order for"), code);
+        connection.FailTo(Purpose("card_order", "set up the card order for"), code);
     }
 }

@@ -17,7 +17,15 @@ SqliteConnection::SqliteConnection(const QString& path, Mode mode)
         const QString text = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(code));
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw AppError(QStringLiteral("Cannot open %1: %2.").arg(path, text));
+        // Here "cannot open" is about the file itself, not about a journal beside it.
+        UserText reason = (code & 0xff) == SQLITE_CANTOPEN ? UserText() : ExplainSqliteCode(code, path);
+        if (reason.IsEmpty()) {
+            reason = UserText(QStringLiteral("form1_message_reason_unopenable"),
+                QStringLiteral("the system does not let the program open it"));
+        }
+        throw AppError(UserText(QStringLiteral("form1_message_error_open"),
+                           QStringLiteral("Cannot open the dictionary %1: %2."), { path, reason }),
+            QStringLiteral("%1 (code %2)").arg(text).arg(code));
     }
     sqlite3_extended_result_codes(m_db, 1);
 }
@@ -80,34 +88,60 @@ int SqliteConnection::ChangedRows() const
 
 void SqliteConnection::Fail(const QString& what, int code) const
 {
-    QString reason = ExplainSqliteCode(code, m_path);
-    if (reason.isEmpty()) {
-        reason = QString::fromUtf8(sqlite3_errmsg(m_db));
+    const QString engineText = QString::fromUtf8(sqlite3_errmsg(m_db));
+    UserText reason = ExplainSqliteCode(code, m_path);
+    if (reason.IsEmpty()) {
+        reason = UserText(
+            QStringLiteral("form1_message_reason_engine"), QStringLiteral("the database engine reported an error"));
     }
-    throw AppError(QStringLiteral("%1 %2: %3 (code %4).").arg(what, m_path, reason).arg(code));
+    throw AppError(UserText(QStringLiteral("form1_message_error_access"),
+                       QStringLiteral("The dictionary %1 could not be read or saved: %2."), { m_path, reason }),
+        QStringLiteral("%1 %2: %3 (code %4).").arg(what, m_path, engineText).arg(code));
 }
 
-QString ExplainSqliteCode(int code, const QString& path)
+void SqliteConnection::FailTo(const UserText& purpose, int code) const
 {
+    UserText reason = ExplainSqliteCode(code, m_path);
+    if (reason.IsEmpty()) {
+        reason = UserText(
+            QStringLiteral("form1_message_reason_engine"), QStringLiteral("the database engine reported an error"));
+    }
+    throw AppError(UserText(QStringLiteral("form1_message_error_command"), QStringLiteral("Cannot %1 %2: %3."),
+                       { purpose, m_path, reason }),
+        QStringLiteral("%1 (code %2)").arg(QString::fromUtf8(sqlite3_errmsg(m_db))).arg(code));
+}
+
+UserText Purpose(const char* name, const char* english, std::vector<UserText> arguments)
+{
+    return UserText(QStringLiteral("form1_message_purpose_") + QLatin1String(name), QString::fromUtf8(english),
+        std::move(arguments));
+}
+
+UserText ExplainSqliteCode(int code, const QString& path)
+{
+    const auto reason = [](const char* name, const char* english, std::vector<UserText> arguments = {}) {
+        return UserText(QStringLiteral("form1_message_reason_") + QLatin1String(name), QString::fromUtf8(english),
+            std::move(arguments));
+    };
     switch (code & 0xff) {
     case SQLITE_READONLY:
-        return QStringLiteral("the file is read-only");
+        return reason("read_only", "the file is read-only");
     case SQLITE_CANTOPEN:
-        return QStringLiteral("its folder %1 does not let the program create the journal file it needs to write "
-                              "safely")
-            .arg(QFileInfo(path).absolutePath());
+        return reason("no_journal",
+            "its folder %1 does not let the program create the journal file it needs to write safely",
+            { QFileInfo(path).absolutePath() });
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("another program kept the file locked for too long; try again when it is done");
+        return reason("locked", "another program kept the file locked for too long; try again when it is done");
     case SQLITE_FULL:
-        return QStringLiteral("the disk is full");
+        return reason("disk_full", "the disk is full");
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return QStringLiteral("the system does not allow writing to it");
+        return reason("no_permission", "the system does not allow writing to it");
     case SQLITE_NOTADB:
-        return QStringLiteral("its contents are not a database encrypted with the dictionary password");
+        return reason("not_dictionary", "its contents are not a database encrypted with the dictionary password");
     case SQLITE_CORRUPT:
-        return QStringLiteral("the file is damaged");
+        return reason("damaged", "the file is damaged");
     default:
         return {};
     }

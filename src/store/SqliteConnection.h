@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UserText.h"
+
 #include <QString>
 
 struct sqlite3;
@@ -33,15 +35,24 @@ public:
     bool InTransaction() const;
     int ChangedRows() const;
 
-    // Throws AppError for a failed call: `what` says what was being done, the engine's
-    // text and code say why.
+    // Throws AppError for a failed call: the user reads that the dictionary could not be
+    // read or saved and, where the code is a common one, why; the detail says what was
+    // being done, with the engine's text and code.
     [[noreturn]] void Fail(const QString& what, int code) const;
+    // The same for a call made for a purpose the user knows ("reset the learning statistics
+    // of"): the user reads "Cannot <purpose> <file>: <reason>."
+    [[noreturn]] void FailTo(const UserText& purpose, int code) const;
 
 private:
     sqlite3* m_db = nullptr;
     QString m_path;
 };
 
+// A purpose of a statement, as error messages name it: the key of the language files
+// ("form1_message_purpose_<name>") and the English text.
+UserText Purpose(const char* name, const char* english, std::vector<UserText> arguments = {});
+
 // Describes an engine result code as a reason a user can act on, for the common cases
-// (read-only file, no journal possible, busy, disk full); empty for the others.
-QString ExplainSqliteCode(int code, const QString& path);
+// (read-only file, no journal possible, busy, disk full, damaged, not a dictionary); empty
+// for the others.
+UserText ExplainSqliteCode(int code, const QString& path);

@@ -74,10 +74,10 @@ bool SqliteStatement::Step()
 
 void SqliteStatement::Fail(int code) const
 {
-    if (m_purpose.isEmpty()) {
+    if (m_purpose.IsEmpty()) {
         m_connection.Fail(QStringLiteral("Cannot run \"%1\" on").arg(m_sql), code);
     }
-    m_connection.Fail(QStringLiteral("Cannot %1").arg(m_purpose), code);
+    m_connection.FailTo(m_purpose, code);
 }
 
 void SqliteStatement::Run()

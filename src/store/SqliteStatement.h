@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/UserText.h"
 #include "store/SqlValue.h"
 
 #include <QString>
@@ -17,9 +18,10 @@ public:
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
 
-    // What running the statement does, for error messages: "Cannot <purpose> <file>: <reason>".
+    // What running the statement does, for error messages: "Cannot <purpose> <file>: <reason>"
+    // (see Purpose in SqliteConnection.h).
     // Without one the message names the statement.
-    void SetPurpose(const QString& purpose) { m_purpose = purpose; }
+    void SetPurpose(const UserText& purpose) { m_purpose = purpose; }
 
     void Bind(const char* name, const SqlValue& value);
     void BindText(const char* name, const QString& value);
@@ -50,5 +52,5 @@ private:
     SqliteConnection& m_connection;
     sqlite3_stmt* m_statement = nullptr;
     QString m_sql;
-    QString m_purpose;
+    UserText m_purpose;
 };

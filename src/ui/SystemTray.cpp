@@ -29,6 +29,21 @@ SystemTray::SystemTray(QObject* parent)
 
 SystemTray::~SystemTray() = default;
 
+void SystemTray::SetTexts(const Texts& texts)
+{
+    Tray::SetTexts(texts);
+    const QList<QAction*> items = m_menu->actions(); // Open, Settings, a separator, Exit
+    const QString* captions[] = { &texts.Open, &texts.Settings, nullptr, &texts.Exit };
+    for (int i = 0; i < items.size() && i < 4; ++i) {
+        if (captions[i] != nullptr && !captions[i]->isEmpty()) {
+            items[i]->setText(*captions[i]);
+        }
+    }
+    if (!texts.Hint.isEmpty()) {
+        m_icon->setToolTip(texts.Hint);
+    }
+}
+
 bool SystemTray::IsAvailable() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();

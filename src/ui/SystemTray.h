@@ -19,6 +19,7 @@ public:
     bool IsShown() const override;
     void ShowIcon() override;
     void HideIcon() override;
+    void SetTexts(const Texts& texts) override;
 
 private:
     std::unique_ptr<QMenu> m_menu; // a widget cannot be the child of the icon's QObject

@@ -5,6 +5,7 @@
 #include "stats/StatisticsWindow.h"
 #include "support/TestProgram.h"
 #include "ui/GradientPanel.h"
+#include "windows/HelpWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -234,16 +236,29 @@ private Q_SLOTS:
         VERIFY_PROMPTS(r.program.prompts);
     }
 
-    void helpOpensTheLanguagesPage()
+    void helpShowsTheLanguagesPageInItsWindow()
     {
         Running r("L*");
-        r.Main()->ShowHelp();
-        QVERIFY(r.program.shell.Opened().isEmpty()); // no help file: nothing is shown
+        r.program.prompts.ExpectError();
+        r.Main()->ShowHelp(); // no help file: the error box says which
+        QVERIFY(r.program.prompts.Prompt(0).text.contains("help/help_ru.html"));
+        QVERIFY(!r.Main()->Help());
+
         QFile page(r.program.paths.ExeFolder + "help/help_ru.html");
         QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Справка</title></head><body><a href=\"#end\">вниз</a> "
+                   "<a href=\"https://example.org/\">сайт</a><p id=\"end\">конец</p></body></html>");
         page.close();
         r.Main()->ShowHelp();
-        QCOMPARE(r.program.shell.Opened(), QList<QUrl> { QUrl::fromLocalFile(page.fileName()) });
+        HelpWindow* help = r.Main()->Help();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->windowTitle(), QString("Справка"));
+        QVERIFY(help->Browser()->toPlainText().contains("конец"));
+        // A link to the web opens in the desktop's browser; the page stays.
+        Q_EMIT help->Browser()->anchorClicked(QUrl("https://example.org/"));
+        QCOMPARE(r.program.shell.Opened(), QList<QUrl> { QUrl("https://example.org/") });
+        QCOMPARE(help->Browser()->source(), QUrl::fromLocalFile(page.fileName()));
+        VERIFY_PROMPTS(r.program.prompts);
     }
 
     void minimizingHidesToTheTray()

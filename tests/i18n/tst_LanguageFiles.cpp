@@ -9,6 +9,7 @@
 #include "stats/StatisticsWindow.h"
 #include "support/TestProgram.h"
 #include "windows/AboutWindow.h"
+#include "windows/SplashWindow.h"
 #include "windows/SubscriptionPrompt.h"
 
 #include <QMenuBar>
@@ -25,6 +26,15 @@ QStringList Range(const QString& prefix, int first, int last)
     return keys;
 }
 
+QStringList Prefixed(const QString& prefix, const QStringList& names)
+{
+    QStringList keys;
+    for (const QString& name : names) {
+        keys.append(prefix + name);
+    }
+    return keys;
+}
+
 // Every key each window's section must carry: the components a language addresses and
 // the messages the program looks up.
 QMap<QString, QStringList> RequiredKeys()
@@ -37,15 +47,29 @@ QMap<QString, QStringList> RequiredKeys()
               "message_select_dictionary", "message_dict_notselect", "message_mode1", "message_learning_info1",
               "message_learning_info2", "message_delete", "message_statistics_clear_question",
               "message_statistics_clear_ok", "message_ignore_clear_ok", "message_learning_words_notfound",
-              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint" };
+              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint", "message_tray_open",
+              "message_tray_settings", "message_tray_exit", "message_tray_hint", "message_dictionary_filter",
+              "message_error_open", "message_error_access", "message_error_command", "message_error_exists",
+              "message_error_not_open", "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
+              "message_error_unexpected", "message_error_help", "message_error_detail" }
+        + Prefixed("message_reason_",
+            { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
+                "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
+                "not_dictionary", "damaged" })
+        + Prefixed("message_purpose_",
+            { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order" });
     keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8);
     keys["Form3"] = QStringList { "Form3" };
     keys["Form4"] = QStringList { "Label_vspomnit", "Label_otvet", "XPPanel1", "message_exercise_statistic",
         "message_full_statistic", "message_learning_is_finished", "message_vibor_perevoda",
         "message_vibor_perevoda_info", "message_para", "message_para_info", "message_vspomnit", "message_vspomnit_info",
-        "message_perevod", "message_perevod_info" };
-    keys["Form5"]
-        = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2", "message_error1" }
+        "message_perevod", "message_perevod_info", "Button1", "Button2", "Button3", "Button4", "LMDSpeedButton3",
+        "message_pos_verb", "message_pos_noun", "message_pos_adj", "message_pos_adv", "message_pos_pron",
+        "message_pos_prep", "message_pos_conj", "message_pos_num", "message_pos_interj" };
+    keys["Form6"] = QStringList { "Label1" };
+    keys["Form5"] = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2",
+        "XPTabSheet3", "message_error1", "Label_language", "Label_language_note", "message_language_russian",
+        "message_language_english" }
         + Range("Label", 1, 8) + Range("XPCheckBox", 1, 7);
     keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
@@ -87,7 +111,7 @@ private Q_SLOTS:
         app.Start();
         const QMap<QString, QWidget*> windows { { "Form1", app.Main() }, { "Form2", app.Statistics() },
             { "Form3", app.Information() }, { "Form4", app.Learning() }, { "Form5", app.SettingsWindow() },
-            { "Form7", app.About() }, { "Form15", app.Subscription() } };
+            { "Form6", app.Splash() }, { "Form7", app.About() }, { "Form15", app.Subscription() } };
 
         const IniFile language(qEnvironmentVariable("GLOSSMERE_SOURCE_DIR") + "/data/Language/" + file);
         const QMap<QString, QStringList> required = RequiredKeys();

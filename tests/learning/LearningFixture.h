@@ -104,11 +104,12 @@ struct Running {
     std::unique_ptr<GlossmereApp> app;
 
     // `main` holds lines of section Main; `rest` the sections after it.
-    Running(const DictionaryBuilder& cards, const QByteArray& main, const QByteArray& rest = kNoticesShown)
+    Running(const DictionaryBuilder& cards, const QByteArray& main, const QByteArray& rest = kNoticesShown,
+        const QByteArray& language = "russian")
     {
         dictionary = cards.Write(program.paths.ExeFolder + "Dicts/cards.dat");
         program.WriteSettings(
-            "[Main]\nLanguage=russian\nKol starts=1\nDict=" + dictionary.toUtf8() + "\n" + main + "\n" + rest);
+            "[Main]\nLanguage=" + language + "\nKol starts=1\nDict=" + dictionary.toUtf8() + "\n" + main + "\n" + rest);
         app = std::make_unique<GlossmereApp>(program.paths, services, program.tray);
         app->SetModalRunner([](QDialog&) {});
         app->Start();

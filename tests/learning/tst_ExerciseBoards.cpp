@@ -68,6 +68,8 @@ private Q_SLOTS:
                               << "(нареч.)";
         QTest::newRow("other") << "other"
                                << "(др.)";
+        QTest::newRow("interj.") << "interj."
+                                 << "(межд.)";
         QTest::newRow("capital letter is unknown") << "Verb"
                                                    << "(before)";
         QTest::newRow("without its dot") << "adj"
@@ -106,6 +108,20 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QFETCH(QString, caption);
         QCOMPARE(PartOfSpeech::QuestionWordCaption("go", code), caption);
+    }
+
+    void markersComeFromTheInterfaceLanguage()
+    {
+        QStringList asked;
+        const auto english = [&](const QString& key) {
+            asked << key;
+            return key.endsWith("_pron") ? QString("(pron.)") : QString();
+        };
+        QCOMPARE(PartOfSpeech::QuestionWordCaption("it", "pron.", english), QString("it (pron.)"));
+        // A language without the key keeps the built-in marker; "other" shows none.
+        QCOMPARE(PartOfSpeech::QuestionWordCaption("go", "verb", english), QString("go (глаг.)"));
+        QCOMPARE(PartOfSpeech::QuestionWordCaption("so", "other", english), QString("so "));
+        QCOMPARE(asked, QStringList({ "form4_message_pos_pron", "form4_message_pos_verb" }));
     }
 
     void choiceOptionsAreMixedByExchanges_data()

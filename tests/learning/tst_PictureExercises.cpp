@@ -21,6 +21,7 @@ public:
     void AdvanceSession() override { ++advanced; }
     int ShowExerciseProgress() override { return 0; }
     void RunAnswer(const std::function<void()>& answer) override { answer(); }
+    QString Message(const QString&) const override { return {}; }
 
     LearningSession session;
     ScriptedRandom random;

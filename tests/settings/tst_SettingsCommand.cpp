@@ -1,6 +1,7 @@
 #include "app/GlossmereApp.h"
 #include "app/MainWindow.h"
 #include "settings/DailyTimeEditor.h"
+#include "settings/InterfaceSettingsPage.h"
 #include "settings/LearningSettingsPage.h"
 #include "settings/ReminderTimer.h"
 #include "settings/ScheduleSettingsPage.h"
@@ -8,6 +9,7 @@
 #include "support/TestProgram.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -181,6 +183,31 @@ private Q_SLOTS:
         QCOMPARE(r.Setting("Schedule", "During day value"), QString("30"));
         QVERIFY(r.Settings().DailyArmed && r.Settings().DuringDayArmed);
         QCOMPARE(r.Settings().ScheduleValue, QString("12:00"));
+    }
+
+    void interfaceLanguageIsOfferedAndWrittenForTheNextStart()
+    {
+        Running r;
+        r.onOpen = [&r](SettingsDialog& dialog) {
+            QComboBox* languages = dialog.Interface()->LanguageBox();
+            // Both languages whose files are there, named in the interface language.
+            QCOMPARE(languages->count(), 2);
+            QCOMPARE(languages->currentText(), QString("Русский"));
+            QCOMPARE(languages->itemText(1), QString("Английский"));
+            QVERIFY(dialog.Interface()->NoteLabel()->text().contains("следующем запуске"));
+            languages->setCurrentIndex(1);
+            r.Ok();
+        };
+        r.OpenFromMenu();
+        QCOMPARE(r.Setting("Main", "Language"), QString("english"));
+        // This run keeps its language; the dialog shows what the next start will use.
+        QCOMPARE(r.Dialog().windowTitle(), QString("Настройки"));
+        r.onOpen = [](SettingsDialog& dialog) {
+            QCOMPARE(dialog.Interface()->LanguageBox()->currentData().toString(), QString("english"));
+            dialog.CancelButton()->click();
+        };
+        r.OpenFromMenu();
+        QCOMPARE(r.opened, 2);
     }
 
     void dailyEditorsWrapAndOkWritesTheirTime()

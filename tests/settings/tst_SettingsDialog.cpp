@@ -80,13 +80,15 @@ private Q_SLOTS:
     {
         SettingsDialog dialog;
         QTabWidget* pages = dialog.Pages();
-        QCOMPARE(pages->count(), 2);
+        QCOMPARE(pages->count(), 3);
         QCOMPARE(pages->widget(0)->objectName(), QString("XPTabSheet1"));
         QCOMPARE(pages->widget(1)->objectName(), QString("XPTabSheet2"));
+        QCOMPARE(pages->widget(2)->objectName(), QString("XPTabSheet3"));
         QCOMPARE(pages->currentIndex(), 0);
         ApplyLanguage(dialog, "english");
         QCOMPARE(pages->tabText(0), QString("Learning"));
         QCOMPARE(pages->tabText(1), QString("Schedule"));
+        QCOMPARE(pages->tabText(2), QString("Interface"));
         QCOMPARE(dialog.windowTitle(), QString("Settings"));
         QCOMPARE(dialog.Learning()->ExerciseGroup()->title(), QString(" Exercises "));
     }
