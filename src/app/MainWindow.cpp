@@ -347,12 +347,22 @@ void MainWindow::BringBack()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The arrow keys page whenever this window is active, before any control takes them.
+    // The arrow keys page whenever this window is active, before any control takes them;
+    // M (the same key of a Russian layout too) starts memorization mode.
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (widget != nullptr && widget->window() == this && (key == Qt::Key_Right || key == Qt::Key_Left)) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        if (widget == nullptr || widget->window() != this
+            || (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            return QMainWindow::eventFilter(watched, event);
+        }
+        if (key == Qt::Key_Right || key == Qt::Key_Left) {
             Guarded([this, key] { key == Qt::Key_Right ? m_browser.NextStep() : m_browser.PreviousStep(); });
+            return true;
+        }
+        if ((key == Qt::Key_M || key == u'Ь') && !press->isAutoRepeat()) {
+            Q_EMIT LearningRequested();
             return true;
         }
     }

@@ -73,10 +73,11 @@ void ChoiceExercise::ShowOptions()
         ClickableLabel* option = m_panel.OptionLabel(n);
         option->show();
         // Shown plain: an earlier question may have struck it through.
-        FittedText::Show(option, m_question.ChoiceOptions(n), LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight,
-            Qt::AlignHCenter);
-        LearningPanel::SpanRow(option, (LearningPanel::kWidth - LearningPanel::kTextWidth) / 2,
-            LearningPanel::kTextWidth, ChoicePanel::kOptionTextHeight, Qt::AlignHCenter);
+        FittedText::Show(option, m_question.ChoiceOptions(n), ChoicePanel::kOptionTextWidth,
+            ChoicePanel::kOptionTextHeight, Qt::AlignHCenter);
+        option->setContentsMargins(0, 0, ChoicePanel::kKeyColumn, 0);
+        LearningPanel::SpanRow(option, ChoicePanel::kOptionLeft, ChoicePanel::kOptionRowWidth,
+            ChoicePanel::kOptionTextHeight, Qt::AlignHCenter);
     }
 }
 

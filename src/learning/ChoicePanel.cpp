@@ -1,5 +1,6 @@
 #include "learning/ChoicePanel.h"
 
+#include "learning/KeyHint.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesignLook.h"
 #include "ui/Placement.h"
@@ -28,6 +29,8 @@ ChoicePanel::ChoicePanel(QWidget* parent)
             TahomaFont(21), 0, kOptionTops[n - 1]);
         Placement::CentreHorizontally(option);
         m_options.at(static_cast<std::size_t>(n - 1)) = option;
+        new KeyHint(QStringLiteral("key_translation2_%1").arg(n), QString::number(n), option,
+            kOptionLeft - kKeyColumn + (kKeyColumn - KeyHint::kWidth) / 2);
     }
     for (int n = 1; n <= kPictureCount; ++n) {
         const QRect place(kPicturePlaces[n - 1], QSize(kPictureSide, kPictureSide));

@@ -13,6 +13,7 @@
 #include "learning/ChoiceExercise.h"
 #include "learning/ChoicePanel.h"
 #include "learning/ExerciseNumbers.h"
+#include "learning/LearningKeys.h"
 #include "learning/LearningWindow.h"
 #include "learning/PairExercise.h"
 #include "learning/PairPanel.h"
@@ -24,6 +25,7 @@
 #include "ui/Placement.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
@@ -61,6 +63,7 @@ LearningController::LearningController(LearningWindow& window, Context context, 
     , m_association(std::make_unique<AssociationExercise>(*window.Association(), *this))
     , m_mosaic(std::make_unique<MosaicExercise>(*window.Choice(), *this))
 {
+    new LearningKeys(m_window, this);
     connect(m_window.FamiliarizationButton(), &QToolButton::clicked, &m_window, &QWidget::close);
     connect(&m_window, &LearningWindow::Closed, this, [this] {
         // A window closed while it sat in the notification area leaves nothing there.
@@ -106,6 +109,7 @@ void LearningController::Start()
     }
     m_window.ExerciseProgressLabel()->clear();
     m_window.OverallProgressLabel()->clear();
+    ShowKeyTips();
     if (m_sequencer.ChooseStartExercise() != ExerciseSequencer::Step::Present) {
         FinishAtStart();
         return;
@@ -116,6 +120,17 @@ void LearningController::Start()
     m_inTray = false;
     ShowInPlaceOfMainWindow();
     ShowNoticeOnce(m_session.CurrentExercise);
+}
+
+void LearningController::ShowKeyTips()
+{
+    // The keys of LearningKeys, where the user looks for them: on each button's tooltip.
+    RecallPanel* recall = m_window.Recall();
+    for (const auto& [widget, key] : { std::pair<QWidget*, const char*> { recall->ShowAnswerButton(), "show_answer" },
+             { recall->RightButton(), "right" }, { recall->WrongButton(), "wrong" }, { recall->CheckButton(), "check" },
+             { m_window.FamiliarizationButton(), "familiarization" } }) {
+        widget->setToolTip(Message(QStringLiteral("form4_message_keys_") + QLatin1String(key)));
+    }
 }
 
 void LearningController::FinishAtStart()

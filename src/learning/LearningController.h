@@ -87,6 +87,7 @@ private:
 
     void Start();
     void FinishAtStart();
+    void ShowKeyTips();
     void ShowProgress(const ExerciseSequencer::Progress& progress);
     void PrepareWindow(int exercise);
     void SetUpExercise(int exercise);

@@ -1,5 +1,6 @@
 #include "learning/PairPanel.h"
 
+#include "learning/KeyHint.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesignLook.h"
 
@@ -19,6 +20,10 @@ PairPanel::PairPanel(QWidget* parent)
             QStringLiteral("word_left%1").arg(n), QStringLiteral("Слово"), TahomaFont(21), kLeftColumn, kRowTops[row]);
         m_right.at(row) = AddOption(QStringLiteral("word_right%1").arg(n), QStringLiteral("Перевод"), TahomaFont(21),
             kRightColumn, kRowTops[row]);
+        new KeyHint(QStringLiteral("key_left%1").arg(n), QString::number(n), m_left.at(row),
+            (kLeftColumn - KeyHint::kWidth) / 2);
+        new KeyHint(QStringLiteral("key_right%1").arg(n), QString(QChar(u'A' + (n - 1))), m_right.at(row),
+            kRightColumn - KeyHint::kWidth - 2);
         // A selected label turns red; every label starts unselected, in black.
         m_left.at(row)->SetTextColour(Qt::black);
         m_right.at(row)->SetTextColour(Qt::black);

@@ -7,6 +7,8 @@
 // Panel4, the pair-matching board: the block's words in the left column (word_left1 ..
 // word_left8), their translations in the right one (word_right1 .. word_right8), a
 // vertical line between them. Each row holds one card; rows beyond the block stay hidden.
+// The key that selects each word stands at its left: 1 to 8 for the words (key_left1 ..),
+// A to H for the translations (key_right1 ..).
 class PairPanel final : public LearningPanel {
     Q_OBJECT
 

@@ -20,7 +20,9 @@
 
 namespace {
 
-const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat" };
+// Card contents, the product's name, file names, and key names as keyboards print them.
+const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat", "Enter",
+    "Esc" };
 
 QString TranslationOf(const QString& word)
 {

@@ -47,11 +47,12 @@ QMap<QString, QStringList> RequiredKeys()
               "message_select_dictionary", "message_dict_notselect", "message_mode1", "message_learning_info1",
               "message_learning_info2", "message_delete", "message_statistics_clear_question",
               "message_statistics_clear_ok", "message_ignore_clear_ok", "message_learning_words_notfound",
-              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint", "message_tray_open",
-              "message_tray_settings", "message_tray_exit", "message_tray_hint", "message_dictionary_filter",
-              "message_error_open", "message_error_access", "message_error_command", "message_error_exists",
-              "message_error_not_open", "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
-              "message_error_unexpected", "message_error_help", "message_error_detail" }
+              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint",
+              "message_button_learn_hint", "message_tray_open", "message_tray_settings", "message_tray_exit",
+              "message_tray_hint", "message_dictionary_filter", "message_error_open", "message_error_access",
+              "message_error_command", "message_error_exists", "message_error_not_open", "message_error_not_chosen",
+              "message_error_card_gone", "message_error_settings", "message_error_unexpected", "message_error_help",
+              "message_error_detail" }
         + Prefixed("message_reason_",
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
@@ -65,7 +66,8 @@ QMap<QString, QStringList> RequiredKeys()
         "message_vibor_perevoda_info", "message_para", "message_para_info", "message_vspomnit", "message_vspomnit_info",
         "message_perevod", "message_perevod_info", "Button1", "Button2", "Button3", "Button4", "LMDSpeedButton3",
         "message_pos_verb", "message_pos_noun", "message_pos_adj", "message_pos_adv", "message_pos_pron",
-        "message_pos_prep", "message_pos_conj", "message_pos_num", "message_pos_interj" };
+        "message_pos_prep", "message_pos_conj", "message_pos_num", "message_pos_interj", "message_keys_show_answer",
+        "message_keys_right", "message_keys_wrong", "message_keys_check", "message_keys_familiarization" };
     keys["Form6"] = QStringList { "Label1" };
     keys["Form5"] = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2",
         "XPTabSheet3", "message_error1", "Label_language", "Label_language_note", "message_language_russian",

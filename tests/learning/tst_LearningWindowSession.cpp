@@ -446,6 +446,85 @@ private Q_SLOTS:
         QCOMPARE(r.AskedWord(), QString("pear"));
     }
 
+    void everyExerciseIsAnsweredFromTheKeyboard()
+    {
+        Running r(TwoCards(), "Kol correct answers=1\nPopup delay=1\n");
+        r.StartLearning();
+        r.Window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(r.Window()));
+        // Keys go where the keyboard is, as on a real screen, with the text they type.
+        const auto press = [&r](int key) {
+            QWidget* focus = QApplication::focusWidget();
+            const QString text = key < 0x10000 && QChar(key).isPrint() ? QString(QChar(key)).toLower() : QString();
+            for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+                QKeyEvent event(type, key, Qt::NoModifier, text);
+                QApplication::sendEvent(focus != nullptr ? focus : r.Window(), &event);
+            }
+        };
+        const auto row = [&r](const QString& prefix, const QString& text) {
+            return r.LabelShowing(prefix, text)->objectName().mid(prefix.size()).toInt();
+        };
+
+        // Choice: the key beside each option; 8 is beyond this block of two and does nothing.
+        QCOMPARE(r.Find<QLabel>("key_translation2_1")->text(), QString("1"));
+        QVERIFY(r.Find<QLabel>("key_translation2_2")->isVisible() && r.Find<QLabel>("key_translation2_3")->isHidden());
+        press(Qt::Key_8);
+        QCOMPARE(r.AskedWord(), QString("apple"));
+        for (int question = 0; question < 2; ++question) {
+            press(Qt::Key_0 + row("label_translation2_", TranslationOf(r.AskedWord())));
+        }
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "1", "1", "0" }));
+
+        // Pairs: 1 to 8 on the left, A to H on the right (or the same keys of a Russian layout).
+        QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QCOMPARE(r.Find<QLabel>("key_right2")->text(), QString("B"));
+        press(Qt::Key_0 + row("word_left", "apple"));
+        press(Qt::Key_A + row("word_right", "яблоко") - 1);
+        const QChar russianKeys[] = { u'Ф', u'И' }; // A and B of a Russian layout
+        press(Qt::Key_0 + row("word_left", "pear"));
+        press(russianKeys[row("word_right", "груша") - 1].unicode());
+        QCOMPARE(r.Column("para_true"), QStringList({ "1", "1", "0" }));
+
+        // Recall: no grade before the answer shows; Space shows it, Y or Right grades it right.
+        QCOMPARE(r.VisiblePanel(), QString("Panel3"));
+        press(Qt::Key_Y);
+        press(Qt::Key_Right);
+        QCOMPARE(r.Column("vspomnit_true"), QStringList({ "0", "0", "0" }));
+        press(Qt::Key_Space);
+        QVERIFY(r.Find<QLabel>("Label_otvet")->isVisible());
+        press(Qt::Key_Y);
+        press(Qt::Key_Return);
+        press(Qt::Key_Right);
+        QCOMPARE(r.Column("vspomnit_true"), QStringList({ "1", "1", "0" }));
+
+        // Typed: the text box has the keyboard, and what is typed there is text, not a command.
+        auto* edit = r.Find<QLineEdit>("Edit1");
+        QCOMPARE(QApplication::focusWidget(), edit);
+        press(Qt::Key_Y);
+        press(Qt::Key_1);
+        QCOMPARE(edit->text(), QString("y1"));
+        QCOMPARE(r.Column("perevod_true"), QStringList({ "0", "0", "0" }));
+        edit->clear();
+        edit->insert(TranslationOf(r.AskedWord()));
+        press(Qt::Key_Return);
+        QCOMPARE(r.Column("perevod_true").count("1"), 1);
+    }
+
+    void escapeReturnsToFamiliarizationAndTheMainWindowStartsMemorizationByKey()
+    {
+        Running r(TwoCards(), "Kol correct answers=1\n");
+        r.Main()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(r.Main()));
+        QTest::keyClick(r.Main(), Qt::Key_M);
+        QVERIFY(r.Window()->isVisible());
+        r.Window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(r.Window()));
+        QTest::keyClick(r.Window(), Qt::Key_Escape);
+        QVERIFY(!r.Window()->isVisible());
+        QVERIFY(r.Main()->isVisible());
+        QCOMPARE(r.Column("vibor_perevoda_true"), QStringList({ "0", "0", "0" }));
+    }
+
     void handEditedBlockSizeIsHeldToTheExercisesRows()
     {
         DictionaryBuilder cards;
