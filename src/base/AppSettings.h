@@ -11,6 +11,7 @@ struct AppSettings {
     quint16 CorrectAnswerThreshold = 2; // right answers per exercise that complete a card
     quint16 MaxBlockSize = 8; // cards in a learning block
     quint16 PopupDelay = 2; // seconds the answer popup stays; 0 means none
+    bool TypedAnyMeaning = false; // a typed answer may be any one meaning, not the whole translation
     ExerciseFlags UseExercise;
     quint16 EnabledExerciseCount = 0; // flags of UseExercise that are on, counted as set
     ExerciseFlags NoticeShown; // one-time notice already shown

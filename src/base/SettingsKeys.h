@@ -15,6 +15,8 @@ inline const QString kDict = QStringLiteral("Dict");
 inline const QString kKolCorrectAnswers = QStringLiteral("Kol correct answers");
 inline const QString kMaxBlockSize = QStringLiteral("Max block size learning words");
 inline const QString kPopupDelay = QStringLiteral("Popup delay");
+// 1: a typed translation is right when it is any one of the card's meanings.
+inline const QString kTypedAnyMeaning = QStringLiteral("Typed answer any meaning");
 
 inline const QString kUseSchedule = QStringLiteral("Use schedule");
 inline const QString kDuringDay = QStringLiteral("During day");

@@ -44,6 +44,7 @@ void ChoiceExercise::SetUpChoiceExercise()
     FittedText::Show(
         m_popup.TranslationLabel(), answer, AnswerPopup::kTextWidth, AnswerPopup::kTextHeight, Qt::AlignHCenter);
     session.MistakeMade = false;
+    m_popup.ShowTyped({});
 
     QLabel* question = m_panel.WordLabel();
     FittedText::Show(question,

@@ -31,6 +31,8 @@ public:
 
     // A message of the interface's language by its key (the part-of-speech markers).
     virtual QString Message(const QString& key) const = 0;
+    // Whether a typed translation may be any one of the card's meanings (a setting).
+    virtual bool TypedAnyMeaning() const { return false; }
 
 protected:
     ~ExerciseHost() = default;

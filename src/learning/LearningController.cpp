@@ -93,6 +93,11 @@ QString LearningController::Message(const QString& key) const
     return m_context.texts.LookupMessage(key);
 }
 
+bool LearningController::TypedAnyMeaning() const
+{
+    return m_context.settings.Settings().TypedAnyMeaning;
+}
+
 void LearningController::StartLearningSession()
 {
     CommandGuard(m_context.services.prompts).Run([this] { Start(); });
@@ -271,6 +276,9 @@ void LearningController::AdvanceSession()
 bool LearningController::ShowAnswerPopup()
 {
     AnswerPopup* popup = m_window.Popup();
+    const bool right = !m_session.MistakeMade;
+    popup->ShowVerdict(right,
+        Message(right ? QStringLiteral("form4_message_answer_right") : QStringLiteral("form4_message_answer_wrong")));
     for (QLabel* label : { popup->WordLabel(), popup->TranslationLabel() }) {
         Placement::CentreHorizontally(label);
     }

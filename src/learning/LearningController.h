@@ -78,6 +78,7 @@ public:
     int ShowExerciseProgress() override;
     void RunAnswer(const std::function<void()>& answer) override;
     QString Message(const QString& key) const override;
+    bool TypedAnyMeaning() const override;
 
 private:
     enum class FinishVariant {

@@ -102,6 +102,7 @@ void RecallExercise::SetUpQuestion()
     FittedText::Show(m_popup.TranslationLabel(), cards.TextAt(CardTable::Translation), AnswerPopup::kTextWidth,
         AnswerPopup::kTextHeight, Qt::AlignHCenter);
     m_host.Session().MistakeMade = false;
+    m_popup.ShowTyped({});
     FittedText::Show(m_panel.WordLabel(),
         PartOfSpeech::QuestionWordCaption(
             word, cards.TextAt(CardTable::PartOfSpeech), [this](const QString& key) { return m_host.Message(key); }),
@@ -137,10 +138,16 @@ void RecallExercise::GradeWrong()
 void RecallExercise::CheckTypedAnswer()
 {
     const QString expected = m_host.LearningCards().TextAt(CardTable::Translation);
-    if (TypedAnswer::IsRight(m_panel.AnswerEdit()->text(), expected)) {
+    const QString typedText = m_panel.AnswerEdit()->text();
+    if (m_host.TypedAnyMeaning() ? TypedAnswer::IsAnyMeaning(typedText, expected)
+                                 : TypedAnswer::IsRight(typedText, expected)) {
         m_host.ScoreCorrectAnswer(ExerciseKind::perevod);
     } else {
         m_host.Session().MistakeMade = true;
+        // What was typed, beside the translation the popup shows.
+        const QString typed = TypedAnswer::Trim(m_panel.AnswerEdit()->text());
+        m_popup.ShowTyped(m_host.Message(QStringLiteral("form4_message_answer_typed"))
+                              .replace(QStringLiteral("%1"), typed.isEmpty() ? QStringLiteral("—") : typed));
     }
     m_host.AdvanceSession();
 }

@@ -3,6 +3,7 @@
 #include "settings/SpinEditor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
@@ -86,6 +87,13 @@ void LearningSettingsPage::AddEditors()
     m_popupDelay = AddSpinEditor(
         this, QStringLiteral("SpinEditor3"), 0, kLargestValue, 2, QRect(QPoint(kEditorLeft, 250), kEditorSize));
     AddLabel(QStringLiteral("Label4"), QStringLiteral("сек."), QRect(322, 254, 0, 0), false);
+
+    QLabel* typed = AddLabel(
+        QStringLiteral("Label_typed"), QStringLiteral("Написанный перевод должен совпасть:"), QRect(8, 288, 341, 20));
+    m_typed = new QComboBox(this);
+    m_typed->setObjectName(QStringLiteral("ComboBox_typed"));
+    m_typed->setGeometry(8, 310, 341, 24);
+    typed->setBuddy(m_typed);
 }
 
 QLabel* LearningSettingsPage::AddLabel(const QString& name, const QString& text, const QRect& place, bool wrap)

@@ -6,13 +6,16 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
 
 // The first page of the settings dialog (XPTabSheet1): which exercises memorization mode
 // runs (XPGroupBox1), the right answers that complete a card, the largest learning block
-// and how long the right translation is shown.
+// how long the right translation is shown, and what a typed translation must match
+// (ComboBox_typed, captioned by Label_typed: item 0 the whole translation exactly, item 1
+// any one of its meanings).
 class LearningSettingsPage final : public QWidget {
     Q_OBJECT
 
@@ -27,6 +30,7 @@ public:
     QSpinBox* ThresholdEditor() const { return m_threshold; } // SpinEditor1
     QSpinBox* BlockSizeEditor() const { return m_blockSize; } // SpinEditor2
     QSpinBox* PopupDelayEditor() const { return m_popupDelay; } // SpinEditor3
+    QComboBox* TypedAnswerBox() const { return m_typed; } // ComboBox_typed
 
 private:
     void AddExerciseGroup();
@@ -39,4 +43,5 @@ private:
     QSpinBox* m_threshold = nullptr;
     QSpinBox* m_blockSize = nullptr;
     QSpinBox* m_popupDelay = nullptr;
+    QComboBox* m_typed = nullptr;
 };

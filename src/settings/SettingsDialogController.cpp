@@ -42,6 +42,7 @@ void SettingsDialogController::OpenSettingsDialog(const std::function<void(QDial
         return;
     }
     FillLanguages();
+    FillTypedAnswerRules();
     SettingsForm form = ReadControls();
     form.Load(m_context.settings.File().Load(), m_context.settings.Settings());
     ShowForm(form);
@@ -58,6 +59,7 @@ SettingsForm SettingsDialogController::ReadControls() const
     form.CorrectAnswers = learning->ThresholdEditor()->value();
     form.BlockSize = learning->BlockSizeEditor()->value();
     form.PopupDelay = learning->PopupDelayEditor()->value();
+    form.TypedAnyMeaning = learning->TypedAnswerBox()->currentIndex() == 1;
     for (ExerciseKind kind : kAllExerciseKinds) {
         form.Exercises[kind] = learning->ExerciseCheckBox(kind)->isChecked();
     }
@@ -77,6 +79,7 @@ void SettingsDialogController::ShowForm(const SettingsForm& form)
     learning->ThresholdEditor()->setValue(form.CorrectAnswers);
     learning->BlockSizeEditor()->setValue(form.BlockSize);
     learning->PopupDelayEditor()->setValue(form.PopupDelay);
+    learning->TypedAnswerBox()->setCurrentIndex(form.TypedAnyMeaning ? 1 : 0);
     for (ExerciseKind kind : kAllExerciseKinds) {
         learning->ExerciseCheckBox(kind)->setChecked(form.Exercises[kind]);
     }
@@ -92,6 +95,15 @@ void SettingsDialogController::ShowForm(const SettingsForm& form)
         index = languages->findData(m_context.texts.LanguageName());
     }
     languages->setCurrentIndex(index);
+}
+
+void SettingsDialogController::FillTypedAnswerRules()
+{
+    QComboBox* rules = m_context.dialog.Learning()->TypedAnswerBox();
+    rules->clear();
+    for (const char* key : { "form5_message_typed_exact", "form5_message_typed_meaning" }) {
+        rules->addItem(m_context.texts.LookupMessage(QString::fromLatin1(key)));
+    }
 }
 
 void SettingsDialogController::FillLanguages()

@@ -46,6 +46,7 @@ Q_SIGNALS:
 private:
     void ApplyScheduleEnabling(bool scheduleOn);
     void FillLanguages();
+    void FillTypedAnswerRules();
     void Confirm();
     void Closed();
 

@@ -45,6 +45,7 @@ void SettingsForm::Load(const IniDocument& file, AppSettings& settings)
     CorrectAnswers = SettingsStore::ReadCorrectAnswerThreshold(file);
     BlockSize = SettingsStore::ReadMaxBlockSize(file);
     PopupDelay = SettingsStore::ReadPopupDelay(file);
+    TypedAnyMeaning = file.ReadFlag(kMain, kTypedAnyMeaning, 0);
     for (ExerciseKind kind : kAllExerciseKinds) {
         Exercises[kind] = file.ReadFlag(kMain, UseSettingKey(kind), 1);
     }
@@ -90,6 +91,8 @@ void SettingsForm::WriteTo(IniDocument& file) const
     for (ExerciseKind kind : kSaveOrder) {
         file.Write(kMain, UseSettingKey(kind), Flag(Exercises[kind]));
     }
+    // Keys the program added later come after the ones stored files have always had.
+    file.Write(kMain, kTypedAnyMeaning, Flag(TypedAnyMeaning));
     if (!Language.isEmpty()) {
         file.Write(kMain, kLanguage, Language);
     }
@@ -114,6 +117,7 @@ void SettingsForm::ApplyTo(AppSettings& settings, qint64 now) const
     settings.CorrectAnswerThreshold = static_cast<quint16>(CorrectAnswers);
     settings.MaxBlockSize = static_cast<quint16>(BlockSize);
     settings.PopupDelay = static_cast<quint16>(PopupDelay);
+    settings.TypedAnyMeaning = TypedAnyMeaning;
     settings.EnabledExerciseCount = 0;
     for (ExerciseKind kind : kSaveOrder) {
         settings.UseExercise[kind] = Exercises[kind];

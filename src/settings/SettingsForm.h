@@ -16,6 +16,7 @@ struct SettingsForm {
     int CorrectAnswers = 2; // SpinEditor1
     int BlockSize = 8; // SpinEditor2
     int PopupDelay = 2; // SpinEditor3, seconds
+    bool TypedAnyMeaning = false; // ComboBox_typed: the whole translation, or any one meaning
     ExerciseFlags Exercises; // the exercise boxes, hidden ones included
     bool ScheduleOn = true; // XPCheckBox6
     bool DailySelected = false; // XPRadioButton2 selected; otherwise XPRadioButton1

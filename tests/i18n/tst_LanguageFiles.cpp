@@ -67,11 +67,12 @@ QMap<QString, QStringList> RequiredKeys()
         "message_perevod", "message_perevod_info", "Button1", "Button2", "Button3", "Button4", "LMDSpeedButton3",
         "message_pos_verb", "message_pos_noun", "message_pos_adj", "message_pos_adv", "message_pos_pron",
         "message_pos_prep", "message_pos_conj", "message_pos_num", "message_pos_interj", "message_keys_show_answer",
-        "message_keys_right", "message_keys_wrong", "message_keys_check", "message_keys_familiarization" };
+        "message_keys_right", "message_keys_wrong", "message_keys_check", "message_keys_familiarization",
+        "message_answer_right", "message_answer_wrong", "message_answer_typed" };
     keys["Form6"] = QStringList { "Label1" };
     keys["Form5"] = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2",
         "XPTabSheet3", "message_error1", "Label_language", "Label_language_note", "message_language_russian",
-        "message_language_english" }
+        "message_language_english", "Label_typed", "message_typed_exact", "message_typed_meaning" }
         + Range("Label", 1, 8) + Range("XPCheckBox", 1, 7);
     keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };

@@ -304,6 +304,18 @@ private Q_SLOTS:
         QCOMPARE(TypedAnswer::Trim(typed), trimmed);
         QVERIFY(TypedAnswer::IsRight(typed, trimmed));
     }
+
+    void anyMeaningIgnoresCaseBlanksAndTheKindOfDash()
+    {
+        const QString translation = QString::fromUtf8("самолёт; воздушное судно, авиа\u2013лайнер");
+        for (const char* right : { "самолёт", " Воздушное судно", "АВИА-ЛАЙНЕР", "авиа\u2014лайнер",
+                 "самолёт; воздушное судно, авиа-лайнер" }) {
+            QVERIFY2(TypedAnswer::IsAnyMeaning(QString::fromUtf8(right), translation), right);
+        }
+        for (const char* wrong : { "", " ", "самолет", "воздушное", "самолёт; воздушное судно", "авиалайнер" }) {
+            QVERIFY2(!TypedAnswer::IsAnyMeaning(QString::fromUtf8(wrong), translation), wrong);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestExerciseBoards)

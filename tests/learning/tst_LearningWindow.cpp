@@ -90,9 +90,9 @@ private Q_SLOTS:
         LearningWindow window;
         AnswerPopup* popup = window.Popup();
         QCOMPARE(popup->objectName(), QString("Panel_popup"));
-        QCOMPARE(popup->size(), QSize(273, 91));
+        QCOMPARE(popup->size(), QSize(273, AnswerPopup::kHeight));
         QCOMPARE(popup->frameShape(), QFrame::Box);
-        QCOMPARE(popup->pos(), QPoint(window.width() / 2 - 273 / 2, window.height() / 2 - 91 / 2));
+        QCOMPARE(popup->pos(), QPoint(window.width() / 2 - 273 / 2, window.height() / 2 - AnswerPopup::kHeight / 2));
         QLabel* word = popup->WordLabel();
         QLabel* translation = popup->TranslationLabel();
         QCOMPARE(word->objectName(), QString("label1"));

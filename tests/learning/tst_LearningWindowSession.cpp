@@ -332,30 +332,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("counted");
+        QTest::addColumn<QByteArray>("rule"); // the settings line of the typed-answer rule
         QTest::newRow("as stored") << "to go, to walk"
-                                   << "1";
+                                   << "1" << QByteArray();
         QTest::newRow("blanks and a tab around") << "  to go, to walk\t"
-                                                 << "1";
+                                                 << "1" << QByteArray();
         QTest::newRow("a doubled inner blank") << "to go,  to walk"
-                                               << "0";
+                                               << "0" << QByteArray();
         QTest::newRow("another letter case") << "To go, to walk"
-                                             << "0";
+                                             << "0" << QByteArray();
         QTest::newRow("one meaning of several") << "to go"
-                                                << "0";
+                                                << "0" << QByteArray();
         QTest::newRow("nothing") << ""
-                                 << "0";
+                                 << "0" << QByteArray();
+        const QByteArray anyMeaning = "Typed answer any meaning=1";
+        QTest::newRow("any meaning: one of several") << " To Walk"
+                                                     << "1" << anyMeaning;
+        QTest::newRow("any meaning: the whole") << "to go, to walk"
+                                                << "1" << anyMeaning;
+        QTest::newRow("any meaning: a part of one") << "go"
+                                                    << "0" << anyMeaning;
+        QTest::newRow("any meaning: nothing") << ""
+                                              << "0" << anyMeaning;
     }
 
     void typedAnswerMustMatchTheTranslationExactly()
     {
         QFETCH(QString, typed);
         QFETCH(QString, counted);
+        QFETCH(QByteArray, rule);
         DictionaryBuilder cards;
         cards.Card("go", "to go, to walk").Status("learning").Marked();
         SetCounters(cards, { 1, 1, 1, 0 });
         cards.Card("run", "бежать").Status("learning");
         SetCounters(cards, { 1, 1, 1, 0 });
-        Running r(cards, "Kol correct answers=1\nPopup delay=0\n");
+        Running r(cards, "Kol correct answers=1\nPopup delay=0\n" + rule);
         r.StartLearning();
         QCOMPARE(r.Window()->windowTitle(), r.Message("form4_message_perevod"));
         QCOMPARE(r.AskedWord(), QString("go"));
@@ -365,6 +376,35 @@ private Q_SLOTS:
         QCOMPARE(r.Column("perevod_true"), QStringList({ counted, "0" }));
         QCOMPARE(r.AskedWord(), QString("run")); // one attempt per question, right or wrong
         QCOMPARE(r.Window()->focusWidget(), r.Find<QLineEdit>("Edit1"));
+    }
+
+    void popupSaysWhetherTheAnswerWasRightAndWhatWasTyped()
+    {
+        DictionaryBuilder cards = TwoCards();
+        Running r(cards, "Kol correct answers=1\nPopup delay=1\nUse para=0\nUse vspomnit=0\n");
+        QStringList popups;
+        r.events.onHold = [&] {
+            auto* typed = r.Find<QLabel>("label_typed");
+            auto* verdict = r.Find<QLabel>("label_verdict");
+            popups << verdict->text() + (typed->isVisible() ? " / " + typed->text() : QString());
+            // Told in words and in colour, and every line inside the frame.
+            const QColor colour = verdict->palette().color(QPalette::WindowText);
+            QVERIFY(verdict->text() == r.Message("form4_message_answer_right") ? colour.green() > colour.red()
+                                                                               : colour.red() > colour.green());
+            QCOMPARE(r.Overlaps().join(", "), QString());
+        };
+        r.StartLearning();
+        r.ChooseOption(TranslationOf(r.AskedWord()) == "яблоко" ? "груша" : "яблоко"); // wrong first
+        r.ChooseOption(TranslationOf(r.AskedWord()));
+        while (r.VisiblePanel() == "Panel2") {
+            r.ChooseOption(TranslationOf(r.AskedWord()));
+        }
+        QCOMPARE(r.VisiblePanel(), QString("Panel3"));
+        r.Find<QLineEdit>("Edit1")->setText("  ябл ");
+        QTest::keyClick(r.Find<QLineEdit>("Edit1"), Qt::Key_Return);
+        QCOMPARE(popups.first(), QString("Неверно"));
+        QCOMPARE(popups.count("Верно!"), popups.size() - 2);
+        QCOMPARE(popups.last(), QString("Неверно / Вы написали: ябл"));
     }
 
     void recallAfterTypedInALaterSessionShowsItsButtons()
