@@ -79,8 +79,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # so no library names them, yet without one the program cannot open a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Loaded at run time when present: Qt's own Russian texts (dialog buttons, the file dialog).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Loaded at run time when present: Qt's own Russian texts (dialog buttons, the file dialog),
+# and the speech plugin with the service and voices it drives, which say the words.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Glossmere helps you learn the words of a foreign language with flash cards.
 Open a dictionary, page through its cards to get to know the words, then let

@@ -13,6 +13,8 @@ glossmere_packages=(
     xvfb
     dpkg-dev file lintian x11-utils qt6-qpa-plugins
     qt6-translations-l10n
+    qt6-speech-dev qt6-speech-speechd-plugin
+    qt6-declarative-dev # Qt6TextToSpeech's CMake package needs Qt6QmlIntegration from it
 )
 
 glossmere_install_missing() {

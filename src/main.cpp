@@ -7,6 +7,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/ProgramPictures.h"
 #include "ui/QtPrompts.h"
+#include "ui/SystemSpeech.h"
 #include "ui/SystemTray.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ int main(int argc, char* argv[])
     QtPrompts prompts;
     DesktopShell shell;
     QtEventPump events;
-    Services services { prompts, clock, random, shell, events };
+    SystemSpeech speech;
+    Services services { prompts, clock, random, shell, events, speech };
     SystemTray tray;
 
     GlossmereApp glossmere(AppPaths::ForThisProgram(), services, tray);

@@ -8,6 +8,7 @@
 #include "base/SettingsKeys.h"
 #include "base/SettingsStore.h"
 #include "base/Shell.h"
+#include "base/Speech.h"
 #include "base/Tray.h"
 #include "i18n/LanguageTable.h"
 #include "stats/MaintenanceCommands.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -130,6 +132,11 @@ void MainWindow::BuildToolbar(QWidget* client)
     connect(remove, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.RemoveFromLearning(); }); });
     connect(previous, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.PreviousStep(); }); });
     connect(next, &QToolButton::clicked, this, [this] { Guarded([this] { m_browser.NextStep(); }); });
+    // Says the card's word aloud, in the voice of the dictionary's language.
+    m_say = MakeToolButton(toolbar, "LMDSpeedButton_say", 266, 22, "");
+    m_say->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    connect(m_say, &QToolButton::clicked, this, &MainWindow::SayWord);
+    connect(&m_context.services.speech, &Speech::Changed, this, &MainWindow::ShowSpeechState);
 }
 
 void MainWindow::BuildCardArea(QWidget* client)
@@ -254,6 +261,7 @@ void MainWindow::OpenAndShow()
         m_browser.ShowPosition();
         m_browser.ShowCard(m_browser.CurrentRecord());
     });
+    ShowSpeechState();
     // A file that failed to open leaves the dictionary open before it in place: go on
     // showing that one, and let the next start open it too.
     if (!opened && m_context.store.IsOpen()) {
@@ -290,8 +298,27 @@ void MainWindow::SetDictionaryCaption()
         + m_context.texts.LookupMessage(QStringLiteral("form1_message_mode1")));
 }
 
+void MainWindow::ShowSpeechState()
+{
+    const UserText problem = m_context.services.speech.ProblemFor(m_context.store.Language());
+    m_say->setEnabled(problem.IsEmpty() && m_context.store.IsOpen());
+    const auto lookup = [this](const QString& key) { return m_context.texts.LookupMessage(key); };
+    m_say->setToolTip(problem.IsEmpty()
+            ? UserText(QStringLiteral("form1_message_button_say_hint"), QStringLiteral("Say the word (key S)"))
+                  .In(lookup)
+            : problem.In(lookup));
+}
+
+void MainWindow::SayWord()
+{
+    if (m_say->isEnabled()) {
+        m_context.services.speech.Say(m_shownWord, m_context.store.Language());
+    }
+}
+
 void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
 {
+    m_shownWord = word;
     // Each label sizes itself to its text (made to fit the window) and is centred on it.
     // Only the translation may take two lines: below it lies nothing but the status bar.
     for (const auto& [label, text, height] : { std::tuple { m_word, word, 0 },
@@ -348,7 +375,7 @@ void MainWindow::BringBack()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The arrow keys page whenever this window is active, before any control takes them;
-    // M (the same key of a Russian layout too) starts memorization mode.
+    // M (the same key of a Russian layout too) starts memorization mode, S says the word.
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         const auto* press = static_cast<QKeyEvent*>(event);
@@ -363,6 +390,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if ((key == Qt::Key_M || key == u'Ь') && !press->isAutoRepeat()) {
             Q_EMIT LearningRequested();
+            return true;
+        }
+        if ((key == Qt::Key_S || key == u'Ы') && !press->isAutoRepeat()) {
+            SayWord();
             return true;
         }
     }

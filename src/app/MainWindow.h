@@ -74,6 +74,10 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void ChooseDictionaryAtFirstStart();
+    // The speaker button: enabled when the dictionary's language can be said, its tooltip
+    // saying what is missing otherwise.
+    void ShowSpeechState();
+    void SayWord();
     // The file dialog's filter: dictionary files, named in the interface language.
     QString DictionaryFilter() const;
     void OpenAndShow();
@@ -89,6 +93,8 @@ private:
     QString m_dictionaryPath;
     QString m_dialogTitle;
     HelpWindow* m_help = nullptr; // made on the first request for help
+    QToolButton* m_say = nullptr; // LMDSpeedButton_say
+    QString m_shownWord; // the word of the card on show
     QString m_dialogFolder;
     QLabel* m_word = nullptr;
     QLabel* m_transcription = nullptr;

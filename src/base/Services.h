@@ -5,6 +5,7 @@ class Clock;
 class Random;
 class Shell;
 class EventPump;
+class Speech;
 
 // The seams every window and command reaches the outside world through. Production wires
 // the real ones in main; tests pass doubles.
@@ -14,4 +15,5 @@ struct Services {
     Random& random;
     Shell& shell;
     EventPump& events;
+    Speech& speech;
 };

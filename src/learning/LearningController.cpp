@@ -5,6 +5,7 @@
 #include "base/Prompts.h"
 #include "base/Services.h"
 #include "base/SettingsStore.h"
+#include "base/Speech.h"
 #include "base/Tray.h"
 #include "i18n/LanguageTable.h"
 #include "learning/AnswerHold.h"
@@ -20,6 +21,7 @@
 #include "learning/PictureExercises.h"
 #include "learning/RecallExercise.h"
 #include "learning/RecallPanel.h"
+#include "store/CardTable.h"
 #include "store/DictionaryStore.h"
 #include "ui/GradientPanel.h"
 #include "ui/Placement.h"
@@ -64,6 +66,8 @@ LearningController::LearningController(LearningWindow& window, Context context, 
     , m_mosaic(std::make_unique<MosaicExercise>(*window.Choice(), *this))
 {
     new LearningKeys(m_window, this);
+    connect(m_window.SayButton(), &QToolButton::clicked, this, &LearningController::SayQuestionWord);
+    connect(&m_context.services.speech, &Speech::Changed, this, &LearningController::ShowSpeechState);
     connect(m_window.FamiliarizationButton(), &QToolButton::clicked, &m_window, &QWidget::close);
     connect(&m_window, &LearningWindow::Closed, this, [this] {
         // A window closed while it sat in the notification area leaves nothing there.
@@ -127,6 +131,25 @@ void LearningController::Start()
     ShowNoticeOnce(m_session.CurrentExercise);
 }
 
+void LearningController::ShowSpeechState()
+{
+    // Only the choice, recall and typed questions ask one word; the pair board asks them all.
+    QToolButton* say = m_window.SayButton();
+    const UserText problem = m_context.services.speech.ProblemFor(m_context.store.Language());
+    say->setEnabled(problem.IsEmpty() && m_session.CurrentExercise != kPairs);
+    say->setToolTip(problem.IsEmpty() ? Message(QStringLiteral("form4_message_say_hint"))
+                                      : problem.In([this](const QString& key) { return Message(key); }));
+}
+
+void LearningController::SayQuestionWord()
+{
+    if (!m_window.SayButton()->isEnabled()) {
+        return;
+    }
+    LearningCards().MoveTo(m_session.CurrentCard);
+    m_context.services.speech.Say(LearningCards().TextAt(CardTable::Header), m_context.store.Language());
+}
+
 void LearningController::ShowKeyTips()
 {
     // The keys of LearningKeys, where the user looks for them: on each button's tooltip.
@@ -183,6 +206,7 @@ void LearningController::PrepareWindow(int exercise)
     } else if (exercise == kTyped) {
         m_recall->PrepareTypedPanel();
     }
+    ShowSpeechState();
 }
 
 void LearningController::SetUpExercise(int exercise)

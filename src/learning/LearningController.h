@@ -89,6 +89,8 @@ private:
     void Start();
     void FinishAtStart();
     void ShowKeyTips();
+    void ShowSpeechState();
+    void SayQuestionWord();
     void ShowProgress(const ExerciseSequencer::Progress& progress);
     void PrepareWindow(int exercise);
     void SetUpExercise(int exercise);

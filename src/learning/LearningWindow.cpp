@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -67,6 +68,15 @@ void LearningWindow::AddToolStrip()
     m_familiarization->setFocusPolicy(Qt::NoFocus);
     m_familiarization->adjustSize();
     m_familiarization->setGeometry(4, 4, m_familiarization->width(), kToolStripHeight - 8);
+
+    // Says the question word aloud; at the strip's right end, over the question.
+    m_say = new QToolButton(strip);
+    m_say->setObjectName(QStringLiteral("LMDSpeedButton_say"));
+    m_say->setAutoRaise(true);
+    m_say->setFocusPolicy(Qt::NoFocus);
+    m_say->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    m_say->setIconSize(QSize(16, 16));
+    m_say->setGeometry(kClientSize.width() - 4 - 26, 4, 26, kToolStripHeight - 8);
 }
 
 void LearningWindow::AddStatusBar()

@@ -34,6 +34,8 @@ public:
 
     // "Режим ознакомления": back to familiarization mode.
     QToolButton* FamiliarizationButton() const { return m_familiarization; }
+    // LMDSpeedButton_say: says the question word aloud.
+    QToolButton* SayButton() const { return m_say; }
     // Status bar panel 0: the current exercise's percentage.
     QLabel* ExerciseProgressLabel() const { return m_exerciseProgress; }
     // Status bar panel 1: the whole block's percentage.
@@ -63,6 +65,7 @@ private:
     QLabel* AddStatusPanel(QWidget* bar, const QString& name, int left, int width);
 
     QToolButton* m_familiarization = nullptr;
+    QToolButton* m_say = nullptr;
     QLabel* m_exerciseProgress = nullptr;
     QLabel* m_overallProgress = nullptr;
     AssociationPanel* m_association = nullptr;

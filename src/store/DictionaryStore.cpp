@@ -4,6 +4,7 @@
 #include "base/EventPump.h"
 #include "store/CardTable.h"
 #include "store/DictionaryFile.h"
+#include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
 #include "store/StatementCatalogue.h"
@@ -97,11 +98,13 @@ int DictionaryStore::OpenDictionary(const QString& path)
     m_events.ProcessPendingEvents();
 
     const int currentRecord = FindOrRepairMark(browser, *connection);
+    QString language = DictionaryProperties::Read(*connection, DictionaryProperties::kLanguage);
 
     m_learning.Clear();
     m_browser.Clear();
     m_browser.Swap(browser);
     m_connection.swap(connection);
+    m_language = std::move(language);
     return currentRecord;
 }
 

@@ -39,6 +39,8 @@ public:
     // the dictionary open before stays open then.
     int OpenDictionary(const QString& path);
     bool IsOpen() const { return m_connection != nullptr; }
+    // The language of the open dictionary's words ("en"), empty when it does not say.
+    const QString& Language() const { return m_language; }
     QString Path() const;
     // True when the file could only be opened for reading: every edit will fail.
     bool IsReadOnly() const;
@@ -70,6 +72,7 @@ private:
     EventPump& m_events;
     HeaderOrder m_order; // registered on the connection: declared before it, so it outlives it
     std::unique_ptr<SqliteConnection> m_connection;
+    QString m_language;
     Dataset m_browser;
     Dataset m_learning;
 };

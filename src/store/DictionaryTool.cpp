@@ -18,6 +18,7 @@ struct Command {
     QString name;
     QStringList files;
     bool force = false;
+    QString language; // create: the language of the words, a code such as "en"
 };
 
 class UsageError : public AppError {
@@ -31,6 +32,8 @@ Command ParseCommandLine(const QStringList& arguments)
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--force") || argument == QLatin1String("-f")) {
             command.force = true;
+        } else if (argument.startsWith(QLatin1String("--language="))) {
+            command.language = argument.section(QLatin1Char('='), 1);
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
             throw UsageError(QStringLiteral("unknown option %1").arg(argument));
         } else if (command.name.isEmpty()) {
@@ -67,8 +70,8 @@ void Create(const Command& command, QTextStream& out)
     const QString& source = command.files.at(1);
     RefuseOverwrite(target, command.force);
     const std::vector<CardRecord> cards = CardCsv::ReadFile(source);
-    DictionaryWriter::Write(
-        target, cards, command.force ? DictionaryWriter::Existing::Replace : DictionaryWriter::Existing::Keep);
+    DictionaryWriter::Write(target, cards,
+        command.force ? DictionaryWriter::Existing::Replace : DictionaryWriter::Existing::Keep, command.language);
     out << QStringLiteral("Created %1 with %2 cards.\n").arg(target).arg(cards.size());
 }
 
@@ -152,7 +155,9 @@ QString Usage()
         "Usage: glossmere-dict COMMAND [--force] FILE...\n"
         "Makes and inspects Glossmere dictionaries.\n"
         "\n"
-        "  create [--force] OUT.dat IN.csv    make a dictionary from a CSV file (.tsv: tab-separated)\n"
+        "  create [--force] [--language=CODE] OUT.dat IN.csv\n"
+        "                                     make a dictionary from a CSV file (.tsv: tab-separated);\n"
+        "                                     CODE (en, ru, es...) is the language of its words\n"
         "  export [--force] IN.dat [OUT.csv]  write every card and column as CSV (standard output without OUT)\n"
         "  stats IN.dat                       count the cards by status\n"
         "  check IN.dat                       tell whether the file is a valid dictionary, and why not\n"

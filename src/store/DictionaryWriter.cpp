@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 #include "store/DictionaryFile.h"
+#include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
 
@@ -66,7 +67,7 @@ void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
 
 namespace DictionaryWriter {
 
-void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing)
+void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing, const QString& language)
 {
     const QFileInfo target(path);
     if (target.isDir()) {
@@ -82,6 +83,9 @@ void Write(const QString& path, const std::vector<CardRecord>& cards, Existing e
     try {
         auto connection = DictionaryFile::CreateEmpty(temporary);
         Fill(*connection, cards);
+        if (!language.isEmpty()) {
+            DictionaryProperties::Write(*connection, DictionaryProperties::kLanguage, language);
+        }
     } catch (const AppError& error) {
         QFile::remove(temporary);
         QFile::remove(temporary + QStringLiteral("-journal"));

@@ -15,6 +15,8 @@ enum class Existing { Keep, Replace };
 // numbered after the largest id given. The file appears whole or not at all: it is written under a temporary
 // name in the same folder and renamed over `path` only when complete. With Existing::Keep an
 // existing file is an error and is left alone. Throws AppError naming the file and reason.
-void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing = Existing::Keep);
+// A language code, when given, is kept as the dictionary's language.
+void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing = Existing::Keep,
+    const QString& language = {});
 
 } // namespace DictionaryWriter

@@ -3,6 +3,7 @@
 #include "stats/DictionaryInfoWindow.h"
 #include "stats/MaintenanceCommands.h"
 #include "stats/StatisticsWindow.h"
+#include "support/DictionaryBuilder.h"
 #include "support/TestProgram.h"
 #include "ui/GradientPanel.h"
 #include "windows/HelpWindow.h"
@@ -259,6 +260,47 @@ private Q_SLOTS:
         QCOMPARE(r.program.shell.Opened(), QList<QUrl> { QUrl("https://example.org/") });
         QCOMPARE(help->Browser()->source(), QUrl::fromLocalFile(page.fileName()));
         VERIFY_PROMPTS(r.program.prompts);
+    }
+
+    void speakerSaysTheWordInTheDictionarysLanguage()
+    {
+        TestProgram program;
+        const QString path = DictionaryBuilder()
+                                 .Card("apple", "яблоко")
+                                 .Status("learning")
+                                 .Marked()
+                                 .Card("pear", "груша")
+                                 .Language("en")
+                                 .Write(program.paths.ExeFolder + "Dicts/en.dat");
+        const QString unset = DictionaryBuilder().Card("casa").Write(program.paths.ExeFolder + "Dicts/unset.dat");
+        program.WriteSettings("[Main]\nLanguage=english\nDict=" + path.toUtf8() + "\n");
+        GlossmereApp app(program.paths, program.services, program.tray);
+        app.SetModalRunner([](QDialog&) {});
+        app.Start();
+        MainWindow* main = app.Main();
+        main->show();
+        auto* say = main->findChild<QToolButton*>("LMDSpeedButton_say");
+        QVERIFY(say->isEnabled());
+        QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_button_say_hint"));
+        QTest::mouseClick(say, Qt::LeftButton);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_Right);
+        QTest::keyClick(main, Qt::Key_S);
+        QCOMPARE(program.speech.Said(), QStringList({ "apple/en", "pear/en" }));
+
+        // No voice for the language: the button says what is missing, and nothing is said.
+        program.speech.SetLanguages({ "ru" });
+        QVERIFY(!say->isEnabled());
+        QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_speech_no_voice"));
+        QTest::keyClick(main, Qt::Key_S);
+        QCOMPARE(program.speech.Said().size(), 2);
+        // A dictionary that does not name its language.
+        program.speech.SetLanguages({ "en" });
+        program.prompts.ExpectOpenFile(unset);
+        main->OpenDictionaryCommand();
+        QVERIFY(!say->isEnabled());
+        QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_speech_no_language"));
     }
 
     void minimizingHidesToTheTray()

@@ -1,5 +1,8 @@
 #include "store/CardCsv.h"
 #include "store/CardTable.h"
+#include "store/DictionaryFile.h"
+#include "store/DictionaryProperties.h"
+#include "store/SqliteConnection.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -216,6 +219,17 @@ private slots:
             } catch (const std::exception& error) {
                 QFAIL(error.what());
             }
+        }
+    }
+
+    void builtDictionariesNameTheLanguageOfTheirWords()
+    {
+        // The built files, as the program ships them: each names the voice that says its words.
+        const QString built = qEnvironmentVariable("GLOSSMERE_BIN_DIR") + QStringLiteral("/Dicts/");
+        for (const auto& [name, language] :
+            { std::pair { "english", "en" }, std::pair { "russian", "ru" }, std::pair { "spanish", "es" } }) {
+            const auto connection = DictionaryFile::Open(built + QLatin1String(name) + QStringLiteral(".dat"));
+            QCOMPARE(DictionaryProperties::Read(*connection, DictionaryProperties::kLanguage), QString(language));
         }
     }
 

@@ -48,15 +48,16 @@ QMap<QString, QStringList> RequiredKeys()
               "message_learning_info2", "message_delete", "message_statistics_clear_question",
               "message_statistics_clear_ok", "message_ignore_clear_ok", "message_learning_words_notfound",
               "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint",
-              "message_button_learn_hint", "message_tray_open", "message_tray_settings", "message_tray_exit",
-              "message_tray_hint", "message_dictionary_filter", "message_error_open", "message_error_access",
-              "message_error_command", "message_error_exists", "message_error_not_open", "message_error_not_chosen",
-              "message_error_card_gone", "message_error_settings", "message_error_unexpected", "message_error_help",
-              "message_error_detail" }
+              "message_button_say_hint", "message_button_learn_hint", "message_tray_open", "message_tray_settings",
+              "message_tray_exit", "message_tray_hint", "message_dictionary_filter", "message_error_open",
+              "message_error_access", "message_error_command", "message_error_exists", "message_error_not_open",
+              "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
+              "message_error_unexpected", "message_error_help", "message_error_detail" }
         + Prefixed("message_reason_",
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
                 "not_dictionary", "damaged" })
+        + Prefixed("message_speech_", { "no_language", "starting", "no_plugin", "no_service", "no_voice" })
         + Prefixed("message_purpose_",
             { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order" });
     keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8);
@@ -68,7 +69,7 @@ QMap<QString, QStringList> RequiredKeys()
         "message_pos_verb", "message_pos_noun", "message_pos_adj", "message_pos_adv", "message_pos_pron",
         "message_pos_prep", "message_pos_conj", "message_pos_num", "message_pos_interj", "message_keys_show_answer",
         "message_keys_right", "message_keys_wrong", "message_keys_check", "message_keys_familiarization",
-        "message_answer_right", "message_answer_wrong", "message_answer_typed" };
+        "message_answer_right", "message_answer_wrong", "message_answer_typed", "message_say_hint" };
     keys["Form6"] = QStringList { "Label1" };
     keys["Form5"] = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2",
         "XPTabSheet3", "message_error1", "Label_language", "Label_language_note", "message_language_russian",

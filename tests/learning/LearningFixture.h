@@ -99,7 +99,7 @@ struct Running {
     TestProgram program;
     ProbeEventPump events;
     WatchingPrompts prompts { program.prompts };
-    Services services { prompts, program.clock, program.random, program.shell, events };
+    Services services { prompts, program.clock, program.random, program.shell, events, program.speech };
     QString dictionary;
     std::unique_ptr<GlossmereApp> app;
 

@@ -488,8 +488,13 @@ private Q_SLOTS:
 
     void everyExerciseIsAnsweredFromTheKeyboard()
     {
-        Running r(TwoCards(), "Kol correct answers=1\nPopup delay=1\n");
+        DictionaryBuilder cards = TwoCards();
+        cards.Language("en");
+        Running r(cards, "Kol correct answers=1\nPopup delay=1\n");
         r.StartLearning();
+        // The speaker says the question word; the pair board asks no one word.
+        r.Click(r.Find<QToolButton>("LMDSpeedButton_say"));
+        QCOMPARE(r.program.speech.Said(), QStringList { r.AskedWord() + "/en" });
         r.Window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(r.Window()));
         // Keys go where the keyboard is, as on a real screen, with the text they type.
@@ -517,6 +522,7 @@ private Q_SLOTS:
 
         // Pairs: 1 to 8 on the left, A to H on the right (or the same keys of a Russian layout).
         QCOMPARE(r.VisiblePanel(), QString("Panel4"));
+        QVERIFY(!r.Find<QToolButton>("LMDSpeedButton_say")->isEnabled());
         QCOMPARE(r.Find<QLabel>("key_right2")->text(), QString("B"));
         press(Qt::Key_0 + row("word_left", "apple"));
         press(Qt::Key_A + row("word_right", "яблоко") - 1);

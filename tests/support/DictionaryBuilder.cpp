@@ -51,8 +51,14 @@ DictionaryBuilder& DictionaryBuilder::Set(int column, const SqlValue& value)
     return *this;
 }
 
+DictionaryBuilder& DictionaryBuilder::Language(const QString& code)
+{
+    m_language = code;
+    return *this;
+}
+
 QString DictionaryBuilder::Write(const QString& path) const
 {
-    DictionaryWriter::Write(path, m_cards, DictionaryWriter::Existing::Replace);
+    DictionaryWriter::Write(path, m_cards, DictionaryWriter::Existing::Replace, m_language);
     return path;
 }

@@ -20,6 +20,8 @@ public:
     DictionaryBuilder& Status(const QString& status);
     DictionaryBuilder& Marked(bool marked = true);
     DictionaryBuilder& Set(int column, const SqlValue& value);
+    // The language of the dictionary's words ("en").
+    DictionaryBuilder& Language(const QString& code);
 
     const std::vector<CardRecord>& Records() const { return m_cards; }
     // Writes the dictionary to `path` and returns the path.
@@ -28,4 +30,5 @@ public:
 private:
     CardRecord& Last();
     std::vector<CardRecord> m_cards;
+    QString m_language;
 };

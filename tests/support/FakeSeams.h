@@ -3,8 +3,10 @@
 #include "base/Clock.h"
 #include "base/EventPump.h"
 #include "base/Shell.h"
+#include "base/Speech.h"
 
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 
 // A clock the test moves by hand.
@@ -35,6 +37,37 @@ public:
 private:
     int m_processed = 0;
     QList<int> m_holds;
+};
+
+// Speech that says nothing aloud: it records what it was asked to say (a new word cuts off the
+// one before, so only the last is "being said"), and speaks the languages it is given.
+class FakeSpeech final : public Speech {
+public:
+    void Say(const QString& text, const QString& language) override
+    {
+        if (ProblemFor(language).IsEmpty()) {
+            m_said.append(text + QLatin1Char('/') + language);
+        }
+    }
+    // The voices the system has: Changed() tells the windows, as the real one does.
+    void SetLanguages(const QStringList& languages)
+    {
+        m_languages = languages;
+        Q_EMIT Changed();
+    }
+    const QStringList& Said() const { return m_said; }
+
+private:
+    UserText Problem(const QString& language) const override
+    {
+        if (m_languages.contains(language)) {
+            return {};
+        }
+        return UserText(QStringLiteral("form1_message_speech_no_voice"), QStringLiteral("No voice"));
+    }
+
+    QStringList m_languages { QStringLiteral("en"), QStringLiteral("ru"), QStringLiteral("es") };
+    QStringList m_said;
 };
 
 // Records what the program asked the desktop to open.

@@ -22,7 +22,8 @@ struct TestProgram {
     Random random { clock };
     RecordingShell shell;
     CountingEventPump events;
-    Services services { prompts, clock, random, shell, events };
+    FakeSpeech speech;
+    Services services { prompts, clock, random, shell, events, speech };
     FakeTray tray;
 
     TestProgram();

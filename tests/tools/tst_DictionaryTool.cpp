@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         const Result result = Tool({ "--help" });
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains("create [--force] OUT.dat IN.csv"));
+        QVERIFY(result.out.contains("create [--force] [--language=CODE] OUT.dat IN.csv"));
     }
 
     void createExportAndCreateAgainGiveTheSameCards()

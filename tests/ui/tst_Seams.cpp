@@ -4,6 +4,7 @@
 #include "support/FakeSeams.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/QtPrompts.h"
+#include "ui/SystemSpeech.h"
 #include "ui/SystemTray.h"
 
 #include <QApplication>
@@ -195,6 +196,25 @@ private Q_SLOTS:
         QApplication::setActiveWindow(nullptr);
         QVERIFY(prompts.Error("The dictionary cannot be opened"));
         QCOMPARE(owner, &splash);
+    }
+
+    void systemSpeechSaysTheShippedLanguagesWhereTheSystemHasVoices()
+    {
+        SystemSpeech speech;
+        // Nothing is known, and nothing is said, before the event loop has turned.
+        QVERIFY(!speech.ProblemFor("en").IsEmpty());
+        QVERIFY(!speech.ProblemFor("").IsEmpty());
+        QSignalSpy changed(&speech, &Speech::Changed);
+        QVERIFY(changed.wait(10000));
+        const QString missing = speech.ProblemFor("en").Key();
+        if (missing == "form1_message_speech_no_plugin" || missing == "form1_message_speech_no_service") {
+            QSKIP(qPrintable("no speech engine here: " + speech.ProblemFor("en").English()));
+        }
+        for (const char* language : { "en", "ru", "es" }) {
+            QVERIFY2(speech.ProblemFor(language).IsEmpty(), qPrintable(speech.ProblemFor(language).English()));
+        }
+        speech.Say("hello", "en");
+        speech.Say("hola", "es"); // cuts off the first, never waits
     }
 };
 
