@@ -125,6 +125,7 @@ void LearningController::FinishAtStart()
         // The card list must see the new statuses, or paging would put the cards back
         // into learning from its old copy.
         m_context.store.ReloadBrowserDataset();
+        Q_EMIT BlockLearned();
     }
 }
 
@@ -296,6 +297,7 @@ void LearningController::MarkLearnedAndReload()
     m_session.MarkBlockLearned(m_context.store);
     m_context.services.events.ProcessPendingEvents();
     m_context.store.ReloadBrowserDataset();
+    Q_EMIT BlockLearned();
 }
 
 void LearningController::HideToTray()

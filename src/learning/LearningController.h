@@ -79,6 +79,10 @@ public:
     void RunAnswer(const std::function<void()>& answer) override;
     QString Message(const QString& key) const override;
 
+Q_SIGNALS:
+    // The block became learned and the card list was read again.
+    void BlockLearned();
+
 private:
     enum class FinishVariant {
         NothingLeft, // no exercise from the current one on has a card below the threshold

@@ -47,7 +47,7 @@ void MaintenanceCommands::ShowStatistics()
     if (!m_context.store.IsOpen() || m_statistics == nullptr) {
         return;
     }
-    const StatusCounts counts = CountStatuses(m_context.store.Browser());
+    const StatusCounts counts = m_context.store.Browser().Statuses();
     m_statistics->SetFigures(counts.Cards, counts.Learning + counts.Learned, counts.Learned, counts.Removed);
     m_showModal(*m_statistics);
 }
@@ -115,5 +115,6 @@ void MaintenanceCommands::ReturnRemovedCards()
     if (text.contains(QLatin1String("%1"))) {
         text = text.arg(returned);
     }
+    m_context.browser.ShowPosition(); // the same card, but the cards' figures may have changed
     m_context.services.prompts.Information(text);
 }

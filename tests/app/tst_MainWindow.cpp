@@ -38,6 +38,11 @@ private:
         }
         MainWindow* Main() const { return app->Main(); }
         QString Position() const { return Main()->findChild<QLabel*>("StatusPanel0")->text(); }
+        QString Learned() const { return Main()->findChild<QLabel*>("StatusPanel1")->text(); }
+        QString LearnedOf(int learned, int cards) const
+        {
+            return Message("form1_message_learned_count").arg(learned).arg(cards);
+        }
         QString Word() const { return Main()->findChild<QLabel*>("Label_word")->text(); }
         QString Message(const char* key) const { return app->Texts().LookupMessage(QString::fromLatin1(key)); }
         QAction* ServiceItem(int index) const { return Main()->menuBar()->actions()[1]->menu()->actions()[index]; }
@@ -200,6 +205,34 @@ private Q_SLOTS:
         r.program.prompts.ExpectConfirm(true);
         r.Main()->Browser().RemoveFromLearning();
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".IL*D"));
+    }
+
+    void learnedCountFollowsEveryCommand()
+    {
+        Running r("D*D.LI");
+        QCOMPARE(r.Learned(), r.LearnedOf(2, 5));
+        r.Main()->Browser().NextStep(); // onto a learned card: it stays learned
+        QCOMPARE(r.Learned(), r.LearnedOf(2, 5));
+        r.program.prompts.ExpectConfirm(true);
+        r.Main()->Browser().RemoveFromLearning(); // a learned card removed
+        QCOMPARE(r.Learned(), r.LearnedOf(1, 5));
+        r.program.prompts.ExpectInformation();
+        r.ServiceItem(5)->trigger(); // returned cards come back as new ones
+        QCOMPARE(r.Learned(), r.LearnedOf(1, 5));
+        r.program.prompts.ExpectConfirm(true).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        QCOMPARE(r.Learned(), r.LearnedOf(0, 5));
+        r.program.prompts.ExpectOpenFile(r.program.MakeDictionary("other.dat", "DDDL*"));
+        r.Main()->OpenDictionaryCommand();
+        QCOMPARE(r.Learned(), r.LearnedOf(3, 4));
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.LearnedOf(3, 4), QString("Выучено 3 из 4"));
+    }
+
+    void learnedCountInEnglishAndForAnEmptyDictionary()
+    {
+        Running r("", "english");
+        QCOMPARE(r.Learned(), QString("Learned 0 of 0"));
     }
 
     void dictionaryInformation()
