@@ -176,6 +176,7 @@ void MainWindow::BuildStatusBar()
     }
     m_position = panels[0];
     m_learned = panels[1];
+    m_learned->setIndent(12); // apart from the position it follows
 }
 
 void MainWindow::BuildMenu()

@@ -47,8 +47,10 @@ void MaintenanceCommands::ShowStatistics()
     if (!m_context.store.IsOpen() || m_statistics == nullptr) {
         return;
     }
-    const StatusCounts counts = m_context.store.Browser().Statuses();
-    m_statistics->SetFigures(counts.Cards, counts.Learning + counts.Learned, counts.Learned, counts.Removed);
+    const auto text = [this](const char* key) { return m_context.texts.LookupMessage(QString::fromLatin1(key)); };
+    m_statistics->SetCounts(m_context.store.Browser().Statuses(),
+        { text("form2_message_status_new"), text("form2_message_status_learning"), text("form2_message_status_learned"),
+            text("form2_message_status_removed"), text("form2_message_share_line") });
     m_showModal(*m_statistics);
 }
 

@@ -59,7 +59,8 @@ QMap<QString, QStringList> RequiredKeys()
                 "not_dictionary", "damaged" })
         + Prefixed("message_purpose_",
             { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order" });
-    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8);
+    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8)
+        + Prefixed("message_", { "status_new", "status_learning", "status_learned", "status_removed", "share_line" });
     keys["Form3"] = QStringList { "Form3" };
     keys["Form4"] = QStringList { "Label_vspomnit", "Label_otvet", "XPPanel1", "message_exercise_statistic",
         "message_full_statistic", "message_learning_is_finished", "message_vibor_perevoda",
