@@ -74,6 +74,7 @@ public:
     Dataset& LearningCards() override;
     Random& Randomness() override;
     void ScoreCorrectAnswer(ExerciseKind kind) override;
+    void RecordWrongAnswer() override;
     void AdvanceSession() override;
     int ShowExerciseProgress() override;
     void RunAnswer(const std::function<void()>& answer) override;
@@ -101,6 +102,8 @@ private:
     bool FinishBlock(FinishVariant variant);
     void MarkLearnedAndReload();
     void ShowInPlaceOfMainWindow();
+    // The local date the history of learning files today's answers under.
+    QDate Today() const;
     void HideToTray();
 
     LearningWindow& m_window;

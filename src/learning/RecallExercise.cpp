@@ -130,7 +130,7 @@ void RecallExercise::GradeRight()
 
 void RecallExercise::GradeWrong()
 {
-    m_host.Session().MistakeMade = true;
+    m_host.NoteMistake();
     m_host.AdvanceSession();
 }
 
@@ -140,7 +140,7 @@ void RecallExercise::CheckTypedAnswer()
     if (TypedAnswer::IsRight(m_panel.AnswerEdit()->text(), expected)) {
         m_host.ScoreCorrectAnswer(ExerciseKind::perevod);
     } else {
-        m_host.Session().MistakeMade = true;
+        m_host.NoteMistake();
     }
     m_host.AdvanceSession();
 }

@@ -79,9 +79,13 @@ void MaintenanceCommands::ResetStatistics()
             m_context.texts.LookupMessage(QStringLiteral("form1_message_statistics_clear_question")))) {
         return;
     }
+    // The history of learning goes only when the user says so; with none, nothing is asked.
+    const bool clearHistory = !m_context.store.History().empty()
+        && prompts.ConfirmIrreversible(
+            m_context.texts.LookupMessage(QStringLiteral("form1_message_history_clear_question")));
     ShowBusy();
     try {
-        m_context.store.ResetStatistics();
+        m_context.store.ResetStatistics(clearHistory);
         m_context.store.ReloadBrowserDataset();
     } catch (...) {
         HideBusy(); // the error box follows; the notice must not stay on screen

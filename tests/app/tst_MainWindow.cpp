@@ -191,6 +191,26 @@ private Q_SLOTS:
         QVERIFY(r.program.events.Processed() > 0);
     }
 
+    void resetAsksWhetherToClearTheHistoryToo_data()
+    {
+        QTest::addColumn<bool>("clear");
+        QTest::newRow("kept") << false;
+        QTest::newRow("cleared") << true;
+    }
+    void resetAsksWhetherToClearTheHistoryToo()
+    {
+        QFETCH(bool, clear);
+        Running r(".DL*I");
+        r.app->Store().AddToHistory({ QDate(2026, 3, 2), 2, 10, 3, 1 });
+        r.program.prompts.ExpectConfirm(true).ExpectConfirm(clear).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.program.prompts.Prompt(1).text, r.Message("form1_message_history_clear_question"));
+        QVERIFY(r.program.prompts.Prompt(1).noByDefault);
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("L*..."));
+        QCOMPARE(r.app->Store().History().empty(), clear);
+    }
+
     void returnRemovedCards()
     {
         Running r("IL*ID");

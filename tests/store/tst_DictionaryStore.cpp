@@ -514,6 +514,47 @@ private Q_SLOTS:
         QCOMPARE(Figures(store.Browser().Statuses()), QString("0 0 0 0"));
     }
 
+    // The history of learning.
+    void historyIsKeptByDayOutOfTheCardTablesWay()
+    {
+        TempFolder folder;
+        const QString path
+            = DictionaryBuilder().Card("a").Marked().Status("learned").Card("b").Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        // Reading a dictionary without a history neither fails nor writes.
+        const QByteArray before = DictionaryProbe::Bytes(path);
+        QVERIFY(store.History().empty());
+        QCOMPARE(DictionaryProbe::Bytes(path), before);
+
+        const QDate monday(2026, 3, 2);
+        store.AddToHistory({ monday, 0, 0, 0, 1 });
+        store.AddToHistory({ monday.addDays(1), 1, 0, 0, 0 });
+        store.AddToHistory({ monday, 8, 5, 2, 1 });
+        const std::vector<HistoryDay> expected { { monday, 8, 5, 2, 2 }, { monday.addDays(1), 1, 0, 0, 0 } };
+        QVERIFY(store.History() == expected);
+        // A change and its history in one commit; the card list and reopening know nothing of it.
+        store.RunAsOneEdit([&] {
+            store.Browser().MoveTo(2);
+            store.Browser().Edit();
+            store.Browser().SetText(kStatus, "learned");
+            store.Browser().Post();
+            store.AddToHistory({ monday, 1, 0, 0, 0 });
+        });
+        QCOMPARE(store.History().front().Learned, 9);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        QCOMPARE(Headers(store.Browser()), QStringList({ "a", "b" }));
+        QCOMPARE(store.Browser().ColumnNames().size(), kColumnCount);
+
+        // A reset keeps the history unless told otherwise.
+        store.ResetStatistics();
+        QCOMPARE(store.History().size(), size_t(2));
+        store.ResetStatistics(true);
+        QVERIFY(store.History().empty());
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "learning", "" }));
+    }
+
     void returnRemovedCardsKeepsCountersAndOtherStatuses()
     {
         TempFolder folder;
