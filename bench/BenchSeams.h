@@ -19,6 +19,7 @@ class NullCardView final : public CardView {
 public:
     void ShowCardTexts(const QString&, const QString&, const QString&) override { }
     void ShowPositionText(const QString&) override { }
+    void ShowLearnedText(const QString&) override { }
 };
 
 class IdleEventPump final : public EventPump {

@@ -121,6 +121,8 @@ void GlossmereApp::ConnectCommands()
         *m_learning, { m_services, *m_settings, *m_texts, *m_store, m_tray, *m_main }, m_learning.get());
     QObject::connect(
         m_main.get(), &MainWindow::LearningRequested, m_learningController, &LearningController::StartLearningSession);
+    QObject::connect(m_learningController, &LearningController::BlockLearned, m_main.get(),
+        [this] { m_main->Browser().ShowPosition(); });
     QObject::connect(&m_tray, &Tray::OpenRequested, m_main.get(), [this] { BringBack(); });
     const auto openSettings = [this] { m_settingsController->OpenSettingsDialog(m_showModal); };
     QObject::connect(m_main.get(), &MainWindow::SettingsRequested, m_main.get(), openSettings);

@@ -169,17 +169,21 @@ void MainWindow::BuildStatusBar()
     bar->setObjectName(QStringLiteral("XPStatusBar1"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(kStatusBarHeight);
-    const int widths[] = { 100, 50, 50 };
+    // The position, then the learned cards out of all: room for six-figure counts in
+    // either language.
+    const int widths[] = { 100, 220, 50 };
+    QLabel* panels[3] {};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFixedWidth(widths[i]);
         panel->setAlignment(i == 0 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
         bar->addWidget(panel);
-        if (i == 0) {
-            m_position = panel;
-        }
+        panels[i] = panel;
     }
+    m_position = panels[0];
+    m_learned = panels[1];
+    m_learned->setIndent(12); // apart from the position it follows
 }
 
 void MainWindow::BuildMenu()
@@ -331,6 +335,11 @@ void MainWindow::ShowCardTexts(const QString& word, const QString& transcription
 void MainWindow::ShowPositionText(const QString& text)
 {
     m_position->setText(text);
+}
+
+void MainWindow::ShowLearnedText(const QString& text)
+{
+    m_learned->setText(text);
 }
 
 void MainWindow::ShowHelp()

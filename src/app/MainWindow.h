@@ -85,6 +85,7 @@ private:
     QString DictionaryFolder() const;
     void ShowCardTexts(const QString& word, const QString& transcription, const QString& translation) override;
     void ShowPositionText(const QString& text) override;
+    void ShowLearnedText(const QString& text) override;
     template <class Command> void Guarded(Command&& command);
 
     Context m_context;
@@ -100,5 +101,6 @@ private:
     QLabel* m_transcription = nullptr;
     QLabel* m_translation = nullptr;
     QLabel* m_position = nullptr;
+    QLabel* m_learned = nullptr;
     GradientPanel* m_busyPanel = nullptr;
 };

@@ -12,3 +12,8 @@ QTime SystemClock::LocalTime() const
 {
     return QTime::currentTime();
 }
+
+QDate SystemClock::LocalDate() const
+{
+    return QDate::currentDate();
+}

@@ -85,6 +85,9 @@ void CardBrowser::ShowCard(int record)
 void CardBrowser::ShowPosition()
 {
     m_view.ShowPositionText(QStringLiteral("%1/%2").arg(m_currentRecord).arg(RecordCount()));
+    const StatusCounts counts = m_store.IsOpen() ? m_store.Browser().Statuses() : StatusCounts {};
+    m_view.ShowLearnedText(
+        m_texts.LookupMessage(QStringLiteral("form1_message_learned_count")).arg(counts.Learned).arg(counts.Cards));
 }
 
 void CardBrowser::NextStep()

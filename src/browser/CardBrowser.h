@@ -13,12 +13,13 @@ class DictionaryStore;
 class LanguageTable;
 class Prompts;
 
-// What the browser shows: the card's texts and the position text.
+// What the browser shows: the card's texts, the position text and how many cards are learned.
 class CardView {
 public:
     virtual ~CardView() = default;
     virtual void ShowCardTexts(const QString& word, const QString& transcription, const QString& translation) = 0;
     virtual void ShowPositionText(const QString& text) = 0;
+    virtual void ShowLearnedText(const QString& text) = 0;
 };
 
 class CardBrowser {
@@ -30,7 +31,9 @@ public:
 
     // Shows the card of a record number; nothing for 0 or less.
     void ShowCard(int record);
-    // "record/count" in the status bar.
+    // "record/count" in the status bar, and beside it the learned cards out of all. Every
+    // command that changes cards ends here; the figures come from the store's running
+    // counts, not from a walk over the cards.
     void ShowPosition();
 
     // The next card that is not removed, or the question whether to go on from the first.

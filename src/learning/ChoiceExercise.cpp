@@ -88,7 +88,7 @@ void ChoiceExercise::ChooseOption(int n)
     // The whole text, not the label's caption, which a long text shows cut short.
     if (!m_question.IsRight(m_question.ChoiceOptions(n))) {
         StrikeOut(option);
-        m_host.Session().MistakeMade = true;
+        m_host.NoteMistake();
         return;
     }
     if (!m_host.Session().MistakeMade) {

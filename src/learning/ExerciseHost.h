@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/ExerciseKind.h"
+#include "learning/LearningSession.h"
 
 #include <QString>
 #include <functional>
 
 class Dataset;
 class Random;
-struct LearningSession;
 
 // What an exercise unit needs from the running session: the shared state, the learning
 // dataset (standing on the asked card when a question is set up), the random source, and
@@ -19,6 +19,16 @@ public:
     virtual Random& Randomness() = 0;
 
     virtual void ScoreCorrectAnswer(ExerciseKind kind) = 0;
+    // Counts one question answered wrongly in the history of learning.
+    virtual void RecordWrongAnswer() = 0;
+    // The current question saw a wrong answer; the first of the question is recorded.
+    void NoteMistake()
+    {
+        if (!Session().MistakeMade) {
+            Session().MistakeMade = true;
+            RecordWrongAnswer();
+        }
+    }
     virtual void AdvanceSession() = 0;
     // Shows the current exercise's percentage and moves the session on when it is 100;
     // returns the percentage.

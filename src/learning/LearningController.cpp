@@ -1,5 +1,6 @@
 #include "learning/LearningController.h"
 
+#include "base/Clock.h"
 #include "base/CommandGuard.h"
 #include "base/EventPump.h"
 #include "base/Prompts.h"
@@ -116,6 +117,8 @@ void LearningController::Start()
         m_context.services.prompts.Information(Message(QStringLiteral("form1_message_learning_words_notfound")));
         return;
     }
+    // A session begins here, even one whose block turns out to have nothing left to drill.
+    m_context.store.AddToHistory({ Today(), 0, 0, 0, 1 });
     m_window.ExerciseProgressLabel()->clear();
     m_window.OverallProgressLabel()->clear();
     ShowKeyTips();
@@ -164,10 +167,11 @@ void LearningController::ShowKeyTips()
 void LearningController::FinishAtStart()
 {
     if (m_context.services.prompts.Information(Message(QStringLiteral("form4_message_learning_is_finished")))) {
-        m_session.MarkBlockLearned(m_context.store);
+        m_session.MarkBlockLearned(m_context.store, Today());
         // The card list must see the new statuses, or paging would put the cards back
         // into learning from its old copy.
         m_context.store.ReloadBrowserDataset();
+        Q_EMIT BlockLearned();
     }
 }
 
@@ -245,7 +249,17 @@ void LearningController::ShowNoticeOnce(int exercise)
 
 void LearningController::ScoreCorrectAnswer(ExerciseKind kind)
 {
-    m_session.ScoreCorrectAnswer(LearningCards(), kind);
+    m_session.ScoreCorrectAnswer(m_context.store, kind, Today());
+}
+
+QDate LearningController::Today() const
+{
+    return m_context.services.clock.LocalDate();
+}
+
+void LearningController::RecordWrongAnswer()
+{
+    m_context.store.AddToHistory({ Today(), 0, 0, 1, 0 });
 }
 
 int LearningController::ShowExerciseProgress()
@@ -340,9 +354,10 @@ bool LearningController::FinishBlock(FinishVariant variant)
 
 void LearningController::MarkLearnedAndReload()
 {
-    m_session.MarkBlockLearned(m_context.store);
+    m_session.MarkBlockLearned(m_context.store, Today());
     m_context.services.events.ProcessPendingEvents();
     m_context.store.ReloadBrowserDataset();
+    Q_EMIT BlockLearned();
 }
 
 void LearningController::HideToTray()

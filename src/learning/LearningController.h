@@ -74,11 +74,16 @@ public:
     Dataset& LearningCards() override;
     Random& Randomness() override;
     void ScoreCorrectAnswer(ExerciseKind kind) override;
+    void RecordWrongAnswer() override;
     void AdvanceSession() override;
     int ShowExerciseProgress() override;
     void RunAnswer(const std::function<void()>& answer) override;
     QString Message(const QString& key) const override;
     bool TypedAnyMeaning() const override;
+
+Q_SIGNALS:
+    // The block became learned and the card list was read again.
+    void BlockLearned();
 
 private:
     enum class FinishVariant {
@@ -101,6 +106,8 @@ private:
     bool FinishBlock(FinishVariant variant);
     void MarkLearnedAndReload();
     void ShowInPlaceOfMainWindow();
+    // The local date the history of learning files today's answers under.
+    QDate Today() const;
     void HideToTray();
 
     LearningWindow& m_window;

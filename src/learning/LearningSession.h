@@ -2,6 +2,7 @@
 
 #include "base/ExerciseKind.h"
 
+#include <QDate>
 #include <QtGlobal>
 #include <array>
 
@@ -45,10 +46,11 @@ struct LearningSession {
     // (a NULL counter counts as 0). Leaves the dataset on its last row.
     void LoadBlock(Dataset& cards);
     // Counts a right answer of the current card in the exercise: the counter column is raised
-    // in the dictionary (the row posted at once), then in the block table. Association and
-    // mosaic are not counted.
-    void ScoreCorrectAnswer(Dataset& cards, ExerciseKind kind);
-    // Gives every card of the block the status learned, in one durable commit: the whole
-    // block becomes learned or, when the write fails, none of it does.
-    void MarkBlockLearned(DictionaryStore& store) const;
+    // in the dictionary, with the day's right answers in the history, in one durable commit;
+    // then in the block table. Association and mosaic are not counted.
+    void ScoreCorrectAnswer(DictionaryStore& store, ExerciseKind kind, const QDate& day);
+    // Gives every card of the block the status learned, and adds them to the day's learned
+    // cards in the history, in one durable commit: the whole block becomes learned or, when
+    // the write fails, none of it does.
+    void MarkBlockLearned(DictionaryStore& store, const QDate& day) const;
 };

@@ -86,8 +86,9 @@ PairBoard::Click PairBoard::TryPair(int left, int right)
     m_pairSelection = kNothingSelected;
     bool& missed = m_pairMissed.at(static_cast<std::size_t>(word.card - 1));
     if (word.card != translation.card) {
+        const bool firstMiss = !missed;
         missed = true;
-        return { Click::Outcome::Missed, word.card, false };
+        return { Click::Outcome::Missed, word.card, firstMiss };
     }
     word.found = true;
     translation.found = true;

@@ -27,7 +27,9 @@ public:
         };
         Outcome outcome = Outcome::Ignored;
         int card = 0; // the word's card, for Missed and Matched
-        bool counts = false; // Matched without a miss on that card on this board
+        // Matched: without a miss on that card on this board (the pair scores). Missed: the
+        // card's first miss on this board (a wrong answer for the history).
+        bool counts = false;
     };
 
     // Deals a new board from the block's words and translations in row order (card k is

@@ -72,6 +72,9 @@ void PairExercise::ClickRight(int m)
 void PairExercise::Handle(const PairBoard::Click& click)
 {
     ShowBoard();
+    if (click.outcome == PairBoard::Click::Outcome::Missed && click.counts) {
+        m_host.RecordWrongAnswer();
+    }
     if (click.outcome != PairBoard::Click::Outcome::Matched) {
         return;
     }

@@ -23,7 +23,7 @@ void AssociationExercise::ChooseAssociationOption(int n)
     ClickableLabel* option = m_panel.OptionLabel(n);
     if (option->text() != m_associationAnswer) {
         StrikeOut(option);
-        m_host.Session().MistakeMade = true;
+        m_host.NoteMistake();
         return;
     }
     if (!m_host.Session().MistakeMade) {
@@ -48,7 +48,7 @@ void MosaicExercise::ChooseMosaicPicture(int n)
     LearningSession& session = m_host.Session();
     if (m_mosaicImageCard.at(Index(n)) != session.CurrentCard) {
         m_panel.PictureVariant(n)->hide();
-        session.MistakeMade = true;
+        m_host.NoteMistake();
         return;
     }
     if (!session.MistakeMade) {

@@ -131,7 +131,7 @@ void RecallExercise::GradeRight()
 
 void RecallExercise::GradeWrong()
 {
-    m_host.Session().MistakeMade = true;
+    m_host.NoteMistake();
     m_host.AdvanceSession();
 }
 
@@ -143,9 +143,9 @@ void RecallExercise::CheckTypedAnswer()
                                  : TypedAnswer::IsRight(typedText, expected)) {
         m_host.ScoreCorrectAnswer(ExerciseKind::perevod);
     } else {
-        m_host.Session().MistakeMade = true;
+        m_host.NoteMistake();
         // What was typed, beside the translation the popup shows.
-        const QString typed = TypedAnswer::Trim(m_panel.AnswerEdit()->text());
+        const QString typed = TypedAnswer::Trim(typedText);
         m_popup.ShowTyped(m_host.Message(QStringLiteral("form4_message_answer_typed"))
                               .replace(QStringLiteral("%1"), typed.isEmpty() ? QStringLiteral("—") : typed));
     }

@@ -47,8 +47,10 @@ void MaintenanceCommands::ShowStatistics()
     if (!m_context.store.IsOpen() || m_statistics == nullptr) {
         return;
     }
-    const StatusCounts counts = CountStatuses(m_context.store.Browser());
-    m_statistics->SetFigures(counts.Cards, counts.Learning + counts.Learned, counts.Learned, counts.Removed);
+    const auto text = [this](const char* key) { return m_context.texts.LookupMessage(QString::fromLatin1(key)); };
+    m_statistics->SetCounts(m_context.store.Browser().Statuses(),
+        { text("form2_message_status_new"), text("form2_message_status_learning"), text("form2_message_status_learned"),
+            text("form2_message_status_removed"), text("form2_message_share_line") });
     m_showModal(*m_statistics);
 }
 
@@ -77,9 +79,13 @@ void MaintenanceCommands::ResetStatistics()
             m_context.texts.LookupMessage(QStringLiteral("form1_message_statistics_clear_question")))) {
         return;
     }
+    // The history of learning goes only when the user says so; with none, nothing is asked.
+    const bool clearHistory = !m_context.store.History().empty()
+        && prompts.ConfirmIrreversible(
+            m_context.texts.LookupMessage(QStringLiteral("form1_message_history_clear_question")));
     ShowBusy();
     try {
-        m_context.store.ResetStatistics();
+        m_context.store.ResetStatistics(clearHistory);
         m_context.store.ReloadBrowserDataset();
     } catch (...) {
         HideBusy(); // the error box follows; the notice must not stay on screen
@@ -115,5 +121,6 @@ void MaintenanceCommands::ReturnRemovedCards()
     if (text.contains(QLatin1String("%1"))) {
         text = text.arg(returned);
     }
+    m_context.browser.ShowPosition(); // the same card, but the cards' figures may have changed
     m_context.services.prompts.Information(text);
 }

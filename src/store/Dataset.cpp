@@ -81,6 +81,10 @@ void Dataset::Load(SqliteStatement& statement, SqliteConnection& connection, con
         }
     }
     const int rows = int(m_rowIds.size());
+    m_statusColumn = m_columnIndex.value(CardTable::ColumnName(CardTable::Status), -1);
+    for (int row = 0; m_statusColumn >= 0 && row < rows; ++row) {
+        TallyStatus(m_cells[size_t(row) * size_t(m_width) + size_t(m_statusColumn)], 1);
+    }
     if (order) {
         const int header = ColumnIndex(CardTable::ColumnName(CardTable::Header));
         const int id = ColumnIndex(CardTable::ColumnName(CardTable::Id));
@@ -153,6 +157,8 @@ void Dataset::Clear()
     std::string().swap(m_bytes);
     m_record = 0;
     m_connection = nullptr;
+    m_statusColumn = -1;
+    m_statuses = {};
     Cancel();
 }
 
@@ -168,6 +174,8 @@ void Dataset::Swap(Dataset& other) noexcept
     std::swap(m_connection, other.m_connection);
     std::swap(m_editing, other.m_editing);
     m_changes.swap(other.m_changes);
+    std::swap(m_statusColumn, other.m_statusColumn);
+    std::swap(m_statuses, other.m_statuses);
 }
 
 void Dataset::MoveTo(int record)
@@ -404,7 +412,28 @@ void Dataset::Post()
     }
     const size_t row = size_t(m_record - 1);
     for (const auto& change : changes) {
-        m_cells[row * size_t(m_width) + size_t(change.first)] = StoreValue(change.second);
+        Cell& cell = m_cells[row * size_t(m_width) + size_t(change.first)];
+        if (change.first == m_statusColumn) {
+            TallyStatus(cell, -1);
+        }
+        cell = StoreValue(change.second);
+        if (change.first == m_statusColumn) {
+            TallyStatus(cell, 1);
+        }
+    }
+}
+
+StatusCounts Dataset::Statuses() const
+{
+    StatusCounts counts = m_statuses;
+    counts.Cards = RecordCount();
+    return counts;
+}
+
+void Dataset::TallyStatus(Cell cell, int delta)
+{
+    if ((cell & 3) == kTagText) {
+        m_statuses.Tally(BytesOf(cell), delta);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/SqlValue.h"
+#include "store/StatusCounts.h"
 
 #include <QHash>
 #include <QString>
@@ -55,6 +56,8 @@ public:
     bool IsNullAt(int position) const;
     // The row id of the current record in the file.
     qint64 RowId() const;
+    // The rows by status, kept up to date by Load and Post, so asking costs nothing.
+    StatusCounts Statuses() const;
 
     // Starts editing the current row; the Set calls collect changes that Post writes.
     void Edit();
@@ -84,6 +87,8 @@ private:
     QString TextOf(Cell cell) const;
     qint64 IntegerOf(Cell cell) const;
     void Set(const QString& column, SqlValue value);
+    // Counts a status cell in or out of m_statuses; only a text can be a known status.
+    void TallyStatus(Cell cell, int delta);
 
     QStringList m_columns;
     QHash<QString, int> m_columnIndex;
@@ -95,4 +100,6 @@ private:
     SqliteConnection* m_connection = nullptr;
     bool m_editing = false;
     std::vector<std::pair<int, SqlValue>> m_changes;
+    int m_statusColumn = -1; // the status column's position, -1 for a query without one
+    StatusCounts m_statuses;
 };

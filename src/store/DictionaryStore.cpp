@@ -186,16 +186,63 @@ void DictionaryStore::OpenLearningBlock(int maxBlockSize)
     m_learning.Swap(learning);
 }
 
-void DictionaryStore::ResetStatistics()
+void DictionaryStore::ResetStatistics(bool clearHistory)
 {
     SqliteConnection& connection = Connection();
     const UserText purpose = Purpose("reset", "reset the learning statistics of");
-    RunInTransaction(connection, purpose, [&connection, &purpose] {
+    const bool historyToClear = clearHistory && HasHistoryTable();
+    RunInTransaction(connection, purpose, [&connection, &purpose, historyToClear] {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
         }
         RunEntry(connection, StatementCatalogue::MarkFirstCard(), purpose);
+        if (historyToClear) {
+            RunEntry(connection, StatementCatalogue::ClearHistory(), purpose);
+        }
     });
+}
+
+bool DictionaryStore::HasHistoryTable()
+{
+    const StatementCatalogue::Entry entry = StatementCatalogue::HasHistory();
+    SqliteStatement statement(Connection(), entry.sql);
+    statement.SetPurpose(Purpose("read_history", "read the history of learning of"));
+    return statement.Step() && statement.ColumnInteger(0) > 0;
+}
+
+void DictionaryStore::AddToHistory(const HistoryDay& figures)
+{
+    SqliteConnection& connection = Connection();
+    const UserText purpose = Purpose("save_history", "save the history of learning of");
+    const auto write = [&connection, &purpose, &figures] {
+        RunEntry(connection, StatementCatalogue::CreateHistory(), purpose);
+        for (const StatementCatalogue::Entry& entry :
+            StatementCatalogue::AddToHistory(figures.Day.toString(Qt::ISODate), figures.Learned, figures.RightAnswers,
+                figures.WrongAnswers, figures.Sessions)) {
+            RunEntry(connection, entry, purpose);
+        }
+    };
+    if (connection.InTransaction()) {
+        write(); // part of the caller's commit
+    } else {
+        RunInTransaction(connection, purpose, write);
+    }
+}
+
+std::vector<HistoryDay> DictionaryStore::History()
+{
+    std::vector<HistoryDay> days;
+    if (!HasHistoryTable()) {
+        return days;
+    }
+    const StatementCatalogue::Entry entry = StatementCatalogue::ReadHistory();
+    SqliteStatement statement(Connection(), entry.sql);
+    statement.SetPurpose(Purpose("read_history", "read the history of learning of"));
+    while (statement.Step()) {
+        days.push_back({ QDate::fromString(statement.ColumnText(0), Qt::ISODate), int(statement.ColumnInteger(1)),
+            int(statement.ColumnInteger(2)), int(statement.ColumnInteger(3)), int(statement.ColumnInteger(4)) });
+    }
+    return days;
 }
 
 int DictionaryStore::ReturnRemovedCards()

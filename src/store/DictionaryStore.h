@@ -9,8 +9,9 @@
 // learning block (ordered by SQL with the same collation). Both are in-memory snapshots; a
 // row edit is posted through the connection at once, in its own durable commit, and the
 // other dataset sees it when it is loaded again. Bulk statements run on the connection
-// directly, the statistics reset in one transaction. The dictionary tool's pieces
-// (DictionaryWriter, CardCsv, DictionaryTool) use the same file, table and cipher code.
+// directly, the statistics reset in one transaction. The history of learning (HistoryDay.h)
+// is a table of its own beside the cards, written inside the commit of the change it records. The dictionary tool's
+// pieces (DictionaryWriter, CardCsv, DictionaryTool) use the same file, table and cipher code.
 //
 // Durability: the file keeps SQLite's rollback journal with a full sync on every commit
 // (see DictionaryFile::ApplyDurability), so a posted edit is on disk when Post returns and
@@ -18,10 +19,12 @@
 
 #include "store/Dataset.h"
 #include "store/HeaderOrder.h"
+#include "store/HistoryDay.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class EventPump;
 class SqliteConnection;
@@ -57,14 +60,23 @@ public:
     // Loads the learning block (at most maxBlockSize cards in learning) into Learning().
     void OpenLearningBlock(int maxBlockSize);
     // Makes every card with a header new again and the first card the marked one in
-    // learning, all or nothing. The caller reloads the browser dataset.
-    void ResetStatistics();
+    // learning, all or nothing; with clearHistory, the history of learning goes in the same
+    // commit. The caller reloads the browser dataset.
+    void ResetStatistics(bool clearHistory = false);
     // Makes removed cards with a header new again. The caller reloads the browser dataset.
     // Returns how many cards came back.
     int ReturnRemovedCards();
 
+    // Adds a day's figures to the history of learning (making its table on the first
+    // write). Inside RunAsOneEdit it is part of that commit, so the history holds exactly
+    // the card changes that reached the file; alone it is a commit of its own.
+    void AddToHistory(const HistoryDay& figures);
+    // Every day of the history, in date order; none for a dictionary without a history.
+    std::vector<HistoryDay> History();
+
 private:
     SqliteConnection& Connection();
+    bool HasHistoryTable();
     // Loads every card of the file, in header order, into `cards`.
     void ReadAllCards(SqliteConnection& connection, Dataset& cards) const;
     static int FindOrRepairMark(Dataset& browser, SqliteConnection& connection);

@@ -68,6 +68,41 @@ Entry ReturnRemovedCards()
         { { ":Str1", EmptyText() }, { ":Str2", EmptyText() }, { ":Str3", QString(CardTable::StatusValue::kIgnore) } } };
 }
 
+Entry CreateHistory()
+{
+    return { QStringLiteral("CREATE TABLE IF NOT EXISTS history (day TEXT PRIMARY KEY NOT NULL, "
+                            "learned INTEGER NOT NULL DEFAULT 0, right_answers INTEGER NOT NULL DEFAULT 0, "
+                            "wrong_answers INTEGER NOT NULL DEFAULT 0, sessions INTEGER NOT NULL DEFAULT 0)"),
+        {} };
+}
+
+QList<Entry> AddToHistory(const QString& day, qint64 learned, qint64 rightAnswers, qint64 wrongAnswers, qint64 sessions)
+{
+    return {
+        { QStringLiteral("INSERT OR IGNORE INTO history (day) VALUES (:Day)"), { { ":Day", day } } },
+        { QStringLiteral("UPDATE history SET learned = learned + :Learned, right_answers = right_answers + :Right, "
+                         "wrong_answers = wrong_answers + :Wrong, sessions = sessions + :Sessions WHERE day = :Day"),
+            { { ":Learned", learned }, { ":Right", rightAnswers }, { ":Wrong", wrongAnswers },
+                { ":Sessions", sessions }, { ":Day", day } } },
+    };
+}
+
+Entry HasHistory()
+{
+    return { QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'history'"), {} };
+}
+
+Entry ReadHistory()
+{
+    return { QStringLiteral("SELECT day, learned, right_answers, wrong_answers, sessions FROM history ORDER BY day"),
+        {} };
+}
+
+Entry ClearHistory()
+{
+    return { QStringLiteral("DELETE FROM history"), {} };
+}
+
 QString RowUpdate(const QStringList& columns)
 {
     QStringList assignments;

@@ -36,6 +36,20 @@ Entry MarkFirstCard();
 // 12. Removed cards with a non-empty header become new cards again; their counters stay.
 Entry ReturnRemovedCards();
 
+// The history of learning, table `history` beside `tab`: one row per local day.
+// 13. Makes the table where it is missing (a dictionary gets it with its first history).
+Entry CreateHistory();
+// 14 and 15. Adds to a day's figures: the day's row is made where there is none (the
+//    engine of the dictionaries knows no upsert), then raised.
+QList<Entry> AddToHistory(
+    const QString& day, qint64 learned, qint64 rightAnswers, qint64 wrongAnswers, qint64 sessions);
+// 16. Whether the file holds the table (the first column of the only row: 1 or 0).
+Entry HasHistory();
+// 17. Every day, in date order: day, learned, right answers, wrong answers, sessions.
+Entry ReadHistory();
+// 18. Forgets every day.
+Entry ClearHistory();
+
 // The statement behind a posted row edit: the given columns of one row, found by row id.
 QString RowUpdate(const QStringList& columns);
 QByteArray RowUpdateParameter(int index);

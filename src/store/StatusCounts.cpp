@@ -7,6 +7,26 @@
 
 using namespace CardTable;
 
+namespace {
+
+bool Is(std::string_view status, QLatin1String value)
+{
+    return status == std::string_view(value.data(), size_t(value.size()));
+}
+
+} // namespace
+
+void StatusCounts::Tally(std::string_view status, int delta)
+{
+    if (Is(status, StatusValue::kLearning)) {
+        Learning += delta;
+    } else if (Is(status, StatusValue::kLearned)) {
+        Learned += delta;
+    } else if (Is(status, StatusValue::kIgnore)) {
+        Removed += delta;
+    }
+}
+
 StatusCounts CountStatuses(Dataset& cards)
 {
     StatusCounts counts;

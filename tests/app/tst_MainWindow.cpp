@@ -39,6 +39,11 @@ private:
         }
         MainWindow* Main() const { return app->Main(); }
         QString Position() const { return Main()->findChild<QLabel*>("StatusPanel0")->text(); }
+        QString Learned() const { return Main()->findChild<QLabel*>("StatusPanel1")->text(); }
+        QString LearnedOf(int learned, int cards) const
+        {
+            return Message("form1_message_learned_count").arg(learned).arg(cards);
+        }
         QString Word() const { return Main()->findChild<QLabel*>("Label_word")->text(); }
         QString Message(const char* key) const { return app->Texts().LookupMessage(QString::fromLatin1(key)); }
         QAction* ServiceItem(int index) const { return Main()->menuBar()->actions()[1]->menu()->actions()[index]; }
@@ -88,9 +93,12 @@ private Q_SLOTS:
         // Before its first showing a window's frame is not drawn yet: a few pixels either way.
         const auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 4; };
         QVERIFY(near(placed["Form5"].center(), screen.center())); // the settings: the screen's middle
-        QVERIFY(near(placed["Form2"].center(), main->frameGeometry().center()));
-        QVERIFY(near(QPoint(placed["Form7"].center().x(), 0), QPoint(main->frameGeometry().center().x(), 0)));
-        QCOMPARE(placed["Form7"].top(), screen.top());
+        QVERIFY(near(placed["Form3"].center(), main->frameGeometry().center()));
+        // The statistics and About windows are taller than the main window.
+        for (const char* taller : { "Form2", "Form7" }) {
+            QVERIFY(near(QPoint(placed[taller].center().x(), 0), QPoint(main->frameGeometry().center().x(), 0)));
+            QCOMPARE(placed[taller].top(), screen.top());
+        }
         // A separator of the menus shows no caption.
         for (QAction* top : main->menuBar()->actions()) {
             for (QAction* item : top->menu()->actions()) {
@@ -184,6 +192,26 @@ private Q_SLOTS:
         QVERIFY(r.program.events.Processed() > 0);
     }
 
+    void resetAsksWhetherToClearTheHistoryToo_data()
+    {
+        QTest::addColumn<bool>("clear");
+        QTest::newRow("kept") << false;
+        QTest::newRow("cleared") << true;
+    }
+    void resetAsksWhetherToClearTheHistoryToo()
+    {
+        QFETCH(bool, clear);
+        Running r(".DL*I");
+        r.app->Store().AddToHistory({ QDate(2026, 3, 2), 2, 10, 3, 1 });
+        r.program.prompts.ExpectConfirm(true).ExpectConfirm(clear).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.program.prompts.Prompt(1).text, r.Message("form1_message_history_clear_question"));
+        QVERIFY(r.program.prompts.Prompt(1).noByDefault);
+        QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString("L*..."));
+        QCOMPARE(r.app->Store().History().empty(), clear);
+    }
+
     void returnRemovedCards()
     {
         Running r("IL*ID");
@@ -201,6 +229,34 @@ private Q_SLOTS:
         r.program.prompts.ExpectConfirm(true);
         r.Main()->Browser().RemoveFromLearning();
         QCOMPARE(r.program.DictionaryPattern(r.dictionary), QString(".IL*D"));
+    }
+
+    void learnedCountFollowsEveryCommand()
+    {
+        Running r("D*D.LI");
+        QCOMPARE(r.Learned(), r.LearnedOf(2, 5));
+        r.Main()->Browser().NextStep(); // onto a learned card: it stays learned
+        QCOMPARE(r.Learned(), r.LearnedOf(2, 5));
+        r.program.prompts.ExpectConfirm(true);
+        r.Main()->Browser().RemoveFromLearning(); // a learned card removed
+        QCOMPARE(r.Learned(), r.LearnedOf(1, 5));
+        r.program.prompts.ExpectInformation();
+        r.ServiceItem(5)->trigger(); // returned cards come back as new ones
+        QCOMPARE(r.Learned(), r.LearnedOf(1, 5));
+        r.program.prompts.ExpectConfirm(true).ExpectInformation();
+        r.ServiceItem(4)->trigger();
+        QCOMPARE(r.Learned(), r.LearnedOf(0, 5));
+        r.program.prompts.ExpectOpenFile(r.program.MakeDictionary("other.dat", "DDDL*"));
+        r.Main()->OpenDictionaryCommand();
+        QCOMPARE(r.Learned(), r.LearnedOf(3, 4));
+        VERIFY_PROMPTS(r.program.prompts);
+        QCOMPARE(r.LearnedOf(3, 4), QString("Выучено 3 из 4"));
+    }
+
+    void learnedCountInEnglishAndForAnEmptyDictionary()
+    {
+        Running r("", "english");
+        QCOMPARE(r.Learned(), QString("Learned 0 of 0"));
     }
 
     void dictionaryInformation()

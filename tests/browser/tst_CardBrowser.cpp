@@ -17,7 +17,7 @@ namespace {
 
 // Records what the browser shows.
 struct RecordingView final : CardView {
-    QString word, transcription, translation, position;
+    QString word, transcription, translation, position, learned;
     void ShowCardTexts(const QString& w, const QString& t, const QString& tr) override
     {
         word = w;
@@ -25,6 +25,7 @@ struct RecordingView final : CardView {
         translation = tr;
     }
     void ShowPositionText(const QString& text) override { position = text; }
+    void ShowLearnedText(const QString& text) override { learned = text; }
 };
 
 // Status letters: '.' new, 'L' learning, 'D' learned, 'I' removed; '*' after a letter
@@ -112,7 +113,7 @@ private Q_SLOTS:
         QFile file(m_folder.filePath("Language/rus.lng"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[Form1]\nmessage_learning_info1=from the first?\nmessage_learning_info2=from the last?\n"
-                   "message_delete=remove?\n");
+                   "message_delete=remove?\nmessage_learned_count=%1 of %2 learned\n");
         file.close();
         m_texts = std::make_unique<LanguageTable>(m_folder.path() + "/");
         m_texts->ApplyLanguage("form1", "russian", &m_window);

@@ -45,6 +45,7 @@ class NoView final : public CardView {
 public:
     void ShowCardTexts(const QString&, const QString&, const QString&) override { }
     void ShowPositionText(const QString&) override { }
+    void ShowLearnedText(const QString&) override { }
 };
 
 int RunBulk(bool reset, const QString& path, qint64 first)

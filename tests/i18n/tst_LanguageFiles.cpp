@@ -46,9 +46,10 @@ QMap<QString, QStringList> RequiredKeys()
               "MainMenu1[1][4]", "MainMenu1[1][5]", "MainMenu1[2]", "MainMenu1[2][0]", "MainMenu1[2][1]",
               "message_select_dictionary", "message_dict_notselect", "message_mode1", "message_learning_info1",
               "message_learning_info2", "message_delete", "message_statistics_clear_question",
-              "message_statistics_clear_ok", "message_ignore_clear_ok", "message_learning_words_notfound",
-              "message_button_delete_hint", "message_button_next_hint", "message_button_last_hint",
-              "message_button_say_hint", "message_button_learn_hint", "message_tray_open", "message_tray_settings",
+              "message_statistics_clear_ok", "message_history_clear_question", "message_ignore_clear_ok",
+              "message_learned_count", "message_learning_words_notfound", "message_button_delete_hint",
+              "message_button_next_hint", "message_button_last_hint", "message_button_say_hint",
+              "message_button_learn_hint", "message_tray_open", "message_tray_settings",
               "message_tray_exit", "message_tray_hint", "message_dictionary_filter", "message_error_open",
               "message_error_access", "message_error_command", "message_error_exists", "message_error_not_open",
               "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
@@ -59,8 +60,10 @@ QMap<QString, QStringList> RequiredKeys()
                 "not_dictionary", "damaged" })
         + Prefixed("message_speech_", { "no_language", "starting", "no_plugin", "no_service", "no_voice" })
         + Prefixed("message_purpose_",
-            { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order" });
-    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8);
+            { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order",
+                "save_history", "read_history" });
+    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8)
+        + Prefixed("message_", { "status_new", "status_learning", "status_learned", "status_removed", "share_line" });
     keys["Form3"] = QStringList { "Form3" };
     keys["Form4"] = QStringList { "Label_vspomnit", "Label_otvet", "XPPanel1", "message_exercise_statistic",
         "message_full_statistic", "message_learning_is_finished", "message_vibor_perevoda",

@@ -216,4 +216,11 @@ struct Running {
         return Message(QStringLiteral("form4_message_%1").arg(key)) + QStringLiteral(" %1%").arg(value);
     }
     QStringList Column(const char* column) const { return DictionaryProbe::Column(dictionary, column); }
+    // The history of learning in the file: "day learned right wrong sessions", days joined by "; ".
+    QString History() const
+    {
+        return DictionaryProbe::Query(dictionary,
+            "SELECT group_concat(day || ' ' || learned || ' ' || right_answers || ' ' || wrong_answers || ' ' || "
+            "sessions, '; ') FROM (SELECT * FROM history ORDER BY day)");
+    }
 };

@@ -1,15 +1,22 @@
 #include "support/DictionaryBuilder.h"
 #include "support/DictionaryProbe.h"
 #include "support/FakeSeams.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 #include "base/AppError.h"
 #include "learning/LearningSession.h"
 #include "store/DictionaryStore.h"
 
+#include <QFileInfo>
 #include <QtTest>
+#include <optional>
 
 using namespace CardTable;
+
+namespace {
+const QDate kToday(2026, 3, 2);
+} // namespace
 
 class TestLearningSession : public QObject {
     Q_OBJECT
@@ -138,12 +145,12 @@ private Q_SLOTS:
         LearningSession session;
         session.LoadBlock(open.store.Learning());
         session.CurrentCard = 2;
-        session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind(kind));
+        session.ScoreCorrectAnswer(open.store, ExerciseKind(kind), kToday);
         QCOMPARE(DictionaryProbe::Integer(path, 1, column), 1);
         QCOMPARE(session.Counter(2, exercise), 1);
         session.CurrentCard = 1;
-        session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind(kind));
-        session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind(kind));
+        session.ScoreCorrectAnswer(open.store, ExerciseKind(kind), kToday);
+        session.ScoreCorrectAnswer(open.store, ExerciseKind(kind), kToday);
         QCOMPARE(DictionaryProbe::Integer(path, 2, column), 7);
         QCOMPARE(session.Counter(1, exercise), 7);
         // The other columns are left alone.
@@ -166,8 +173,8 @@ private Q_SLOTS:
         session.CurrentCard = 1;
         const QByteArray before = DictionaryProbe::Bytes(path);
         const auto counters = session.Card(1).Counters;
-        session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind::associaciya);
-        session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind::mozaika);
+        session.ScoreCorrectAnswer(open.store, ExerciseKind::associaciya, kToday);
+        session.ScoreCorrectAnswer(open.store, ExerciseKind::mozaika, kToday);
         QCOMPARE(DictionaryProbe::Bytes(path), before);
         QCOMPARE(session.Card(1).Counters, counters);
     }
@@ -184,9 +191,62 @@ private Q_SLOTS:
         session.CurrentCard = 2;
         DictionaryProbe::Execute(
             path, "CREATE TRIGGER refuse BEFORE UPDATE ON tab BEGIN SELECT RAISE(ABORT, 'refused'); END");
-        QVERIFY_THROWS_EXCEPTION(AppError, session.ScoreCorrectAnswer(open.store.Learning(), ExerciseKind::para));
+        QVERIFY_THROWS_EXCEPTION(AppError, session.ScoreCorrectAnswer(open.store, ExerciseKind::para, kToday));
         QCOMPARE(session.Counter(2, 2), 0);
         QCOMPARE(DictionaryProbe::Integer(path, 2, "para_true"), 0);
+    }
+
+    // A change and its history are one commit: when it fails, the file has neither.
+    void aFailedCommitLeavesNeitherTheChangeNorItsHistory_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("the history refused")
+            << "CREATE TABLE history (day TEXT PRIMARY KEY NOT NULL, learned INTEGER NOT NULL DEFAULT 0, "
+               "right_answers INTEGER NOT NULL DEFAULT 0, wrong_answers INTEGER NOT NULL DEFAULT 0, "
+               "sessions INTEGER NOT NULL DEFAULT 0); "
+               "CREATE TRIGGER refuse BEFORE UPDATE ON history BEGIN SELECT RAISE(ABORT, 'refused'); END";
+        QTest::newRow("the card refused")
+            << "CREATE TRIGGER refuse BEFORE UPDATE ON tab BEGIN SELECT RAISE(ABORT, 'refused'); END";
+        QTest::newRow("the disk full") << "";
+    }
+    void aFailedCommitLeavesNeitherTheChangeNorItsHistory()
+    {
+        QFETCH(QString, refusal);
+        TempFolder folder;
+        const QString path
+            = DictionaryBuilder().Card("a").Status("learning").Card("b").Status("learning").Write(folder.File("c.dat"));
+        if (!refusal.isEmpty()) {
+            DictionaryProbe::Execute(path, refusal);
+        }
+        OpenStore open(path);
+        open.store.OpenLearningBlock(8);
+        LearningSession session;
+        session.LoadBlock(open.store.Learning());
+        session.CurrentCard = 2;
+        const QStringList statuses = DictionaryProbe::Column(path, "status");
+        {
+            // No file may grow: the history's new table needs room the disk does not have.
+            std::optional<FileSizeLimit> fullDisk;
+            if (refusal.isEmpty()) {
+                fullDisk.emplace(QFileInfo(path).size());
+                QVERIFY(fullDisk->Applied());
+            }
+            QVERIFY_THROWS_EXCEPTION(AppError, session.ScoreCorrectAnswer(open.store, ExerciseKind::para, kToday));
+            QVERIFY_THROWS_EXCEPTION(AppError, session.MarkBlockLearned(open.store, kToday));
+        }
+        QCOMPARE(DictionaryProbe::Column(path, "para_true"), QStringList({ "0", "0" }));
+        QCOMPARE(DictionaryProbe::Column(path, "status"), statuses);
+        QVERIFY(open.store.History().empty());
+        // Neither the block table nor the block's list counts what the file does not hold.
+        QCOMPARE(session.Counter(2, 2), 0);
+        open.store.Learning().MoveTo(2);
+        QCOMPARE(open.store.Learning().Integer("para_true"), 0);
+        // With the file willing again, both go through together.
+        DictionaryProbe::Execute(path, "DROP TRIGGER IF EXISTS refuse");
+        session.ScoreCorrectAnswer(open.store, ExerciseKind::para, kToday);
+        session.MarkBlockLearned(open.store, kToday);
+        QVERIFY(open.store.History() == std::vector<HistoryDay>({ { kToday, 2, 1, 0, 0 } }));
+        QCOMPARE(DictionaryProbe::Column(path, "status"), QStringList({ "learned", "learned" }));
     }
 
     void markingLearnsTheWholeBlockOnly()
@@ -206,7 +266,7 @@ private Q_SLOTS:
         open.store.OpenLearningBlock(3);
         LearningSession session;
         session.LoadBlock(open.store.Learning());
-        session.MarkBlockLearned(open.store);
+        session.MarkBlockLearned(open.store, kToday);
         QCOMPARE(DictionaryProbe::Column(path, "status"), QStringList({ "learned", "learned", "learned", "learning" }));
         // The next block is the following cards.
         open.store.OpenLearningBlock(3);

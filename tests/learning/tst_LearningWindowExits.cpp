@@ -79,6 +79,9 @@ private Q_SLOTS:
         QVERIFY(!r.Window()->isVisible());
         QVERIFY(r.Main()->isVisible());
         QCOMPARE(r.Column("status"), QStringList({ status, status }));
+        const int learned = status == "learned" ? 2 : 0;
+        QCOMPARE(r.Main()->findChild<QLabel*>("StatusPanel1")->text(),
+            r.Message("form1_message_learned_count").arg(learned).arg(2));
         // Paging to a card of the block afterwards must not put it back into learning.
         r.Main()->Browser().NextStep();
         QCOMPARE(r.Column("status"), QStringList({ status, status }));
@@ -118,6 +121,8 @@ private Q_SLOTS:
         QVERIFY(!r.Window()->isVisible());
         QVERIFY(r.Main()->isVisible());
         QCOMPARE(r.Column("status"), QStringList({ status, status }));
+        QCOMPARE(r.Main()->findChild<QLabel*>("StatusPanel1")->text(),
+            r.Message("form1_message_learned_count").arg(status == "learned" ? 2 : 0).arg(2));
         QCOMPARE(r.Column("vspomnit_true"), QStringList({ "1", "1" }));
     }
 

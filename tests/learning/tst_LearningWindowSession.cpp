@@ -115,6 +115,8 @@ private Q_SLOTS:
             QCOMPARE(r.Column(column), QStringList({ "1", "1", "0" }));
         }
         QCOMPARE(r.Column("status"), QStringList({ "learned", "learned", "" }));
+        // The day's history: two cards learned, eight first-try answers, one session.
+        QCOMPARE(r.History(), QString("2026-03-02 2 8 0 1"));
         // The popup followed every question but the pairs, showing the card just asked.
         QCOMPARE(r.events.holds, QList<int>(6, 2000));
         QCOMPARE(popups.mid(0, 2), QStringList({ "apple/яблоко", "pear/груша" }));
@@ -142,6 +144,8 @@ private Q_SLOTS:
             QVERIFY(!r.Find<QLabel>(QString("label_translation2_%1").arg(n))->font().strikeOut());
         }
         QVERIFY(r.events.holds.isEmpty()); // popup delay 0: no popup at all
+        // One question answered wrongly, however often; its later right choice scores nothing.
+        QCOMPARE(r.History(), QString("2026-03-02 0 0 1 1"));
         VERIFY_PROMPTS(r.program.prompts);
     }
 
@@ -297,6 +301,7 @@ private Q_SLOTS:
         QCOMPARE(r.VisiblePanel(), QString("Panel3"));
         QCOMPARE(r.Column("para_true"), QStringList({ "1", "1", "0" }));
         QVERIFY(r.events.holds.isEmpty());
+        QCOMPARE(r.History(), QString("2026-03-02 0 2 1 1")); // apple's miss, pear's and apple's pairs
     }
 
     void recallGradesOnlyAfterTheAnswerIsShown()
@@ -322,6 +327,7 @@ private Q_SLOTS:
         // Nothing counted; the popup showed the card answered wrongly; the next card is pear.
         QCOMPARE(r.Column("vspomnit_true"), QStringList({ "0", "0", "0" }));
         QCOMPARE(popups, QStringList { "apple" });
+        QCOMPARE(r.History(), QString("2026-03-02 0 0 1 1"));
         QCOMPARE(r.AskedWord(), QString("pear"));
         QVERIFY(!r.Find<QPushButton>("Button2")->isEnabled());
         // The keyboard never rests on "Режим ознакомления", where Space would end the lesson.

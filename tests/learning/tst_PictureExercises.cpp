@@ -18,6 +18,7 @@ public:
     Dataset& LearningCards() override { qFatal("the picture exercises do not read the learning dataset"); }
     Random& Randomness() override { return random; }
     void ScoreCorrectAnswer(ExerciseKind kind) override { scored << ExerciseIdentifier(kind); }
+    void RecordWrongAnswer() override { ++wrong; }
     void AdvanceSession() override { ++advanced; }
     int ShowExerciseProgress() override { return 0; }
     void RunAnswer(const std::function<void()>& answer) override { answer(); }
@@ -27,6 +28,7 @@ public:
     ScriptedRandom random;
     QStringList scored;
     int advanced = 0;
+    int wrong = 0;
 };
 
 } // namespace

@@ -68,7 +68,7 @@ int Run(const QString& path, qint64 first)
             const int exercise = int(n % ExerciseNumbers::kCount) + 1;
             block.MoveTo(session.CurrentCard);
             ReportLine(Begin(n, "score " + QByteArray::number(block.RowId()) + ' ' + QByteArray::number(exercise)));
-            session.ScoreCorrectAnswer(block, ExerciseNumbers::KindOf(exercise));
+            session.ScoreCorrectAnswer(store, ExerciseNumbers::KindOf(exercise), QDate(2026, 3, 2));
             ReportLine(Done(n));
         }
         QByteArray ids;
@@ -77,7 +77,7 @@ int Run(const QString& path, qint64 first)
             ids += ' ' + QByteArray::number(block.RowId());
         }
         ReportLine(Begin(n, "learned" + ids));
-        session.MarkBlockLearned(store);
+        session.MarkBlockLearned(store, QDate(2026, 3, 2));
         ReportLine(Done(n++));
     }
 }

@@ -7,6 +7,7 @@
 #include "store/DictionaryFile.h"
 #include "store/DictionaryStore.h"
 #include "store/SqliteConnection.h"
+#include "store/StatusCounts.h"
 
 #include <QtTest>
 #include <thread>
@@ -56,6 +57,12 @@ QString DifferenceFromFile(Dataset& cards, const QString& path, int records)
         }
     }
     return {};
+}
+
+// Cards, learning, learned and removed, as "7 1 1 1".
+QString Figures(const StatusCounts& counts)
+{
+    return QStringLiteral("%1 %2 %3 %4").arg(counts.Cards).arg(counts.Learning).arg(counts.Learned).arg(counts.Removed);
 }
 
 } // namespace
@@ -438,6 +445,114 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(AppError, store.ReloadBrowserDataset());
         QCOMPARE(Headers(store.Browser()), QStringList({ "a", "b" }));
         QVERIFY_THROWS_EXCEPTION(AppError, store.OpenLearningBlock(8));
+    }
+
+    // The running status counts: what the main window shows after every step.
+    void statusCountsFollowEveryEditAndOnlyWhatReachedTheFile()
+    {
+        TempFolder folder;
+        const QString path = DictionaryBuilder()
+                                 .Card("a")
+                                 .Marked()
+                                 .Status("learned")
+                                 .Card("b")
+                                 .Status("learning")
+                                 .Card("c")
+                                 .Status("ignore")
+                                 .Card("d")
+                                 .Card("e")
+                                 .Set(Status, SqlValue())
+                                 .Card("f")
+                                 .Status("Learned") // not a status the program knows
+                                 .Card("g")
+                                 .Set(Status, qint64(7))
+                                 .Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        Dataset& cards = store.Browser();
+        QCOMPARE(Figures(cards.Statuses()), QString("7 1 1 1"));
+        const auto setStatus = [&cards](int record, const SqlValue& status) {
+            cards.MoveTo(record);
+            cards.Edit();
+            cards.SetInteger(kActive, 0); // a change beside the status does not count twice
+            if (const auto* text = std::get_if<QString>(&status)) {
+                cards.SetText(kStatus, *text);
+            } else {
+                cards.SetInteger(kStatus, std::get<qint64>(status));
+            }
+            cards.Post();
+        };
+        setStatus(1, QString("ignore")); // learned -> removed
+        setStatus(4, QString("learned")); // new -> learned
+        setStatus(5, QString("learning")); // NULL -> learning
+        setStatus(2, qint64(3)); // learning -> a number: counts nowhere
+        setStatus(7, QString("learned")); // a number -> learned
+        QCOMPARE(Figures(cards.Statuses()), QString("7 1 2 2"));
+        QCOMPARE(Figures(cards.Statuses()), Figures(CountStatuses(cards)));
+
+        // A refused edit, alone or among others, changes no count.
+        DictionaryProbe::Execute(path,
+            "CREATE TRIGGER refuse BEFORE UPDATE OF status ON tab WHEN new.status = 'learned' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY_THROWS_EXCEPTION(AppError, setStatus(3, QString("learned")));
+        QCOMPARE(Figures(cards.Statuses()), QString("7 1 2 2"));
+        QVERIFY_THROWS_EXCEPTION(AppError, store.RunAsOneEdit([&] {
+            setStatus(6, QString("ignore"));
+            setStatus(3, QString("learned"));
+        }));
+        QCOMPARE(Figures(store.Browser().Statuses()), QString("7 1 2 2"));
+        QCOMPARE(Figures(store.Browser().Statuses()), Figures(CountStatuses(store.Browser())));
+
+        // Bulk statements show once the list is read again; another dictionary brings its own.
+        store.ReturnRemovedCards();
+        store.ReloadBrowserDataset();
+        QCOMPARE(Figures(store.Browser().Statuses()), QString("7 1 2 0"));
+        store.OpenDictionary(DictionaryBuilder().Card("x").Status("learned").Write(folder.File("other.dat")));
+        QCOMPARE(Figures(store.Browser().Statuses()), QString("1 0 1 0"));
+        store.OpenDictionary(DictionaryBuilder().Write(folder.File("empty.dat")));
+        QCOMPARE(Figures(store.Browser().Statuses()), QString("0 0 0 0"));
+    }
+
+    // The history of learning.
+    void historyIsKeptByDayOutOfTheCardTablesWay()
+    {
+        TempFolder folder;
+        const QString path
+            = DictionaryBuilder().Card("a").Marked().Status("learned").Card("b").Write(folder.File("d.dat"));
+        CountingEventPump events;
+        DictionaryStore store(events);
+        store.OpenDictionary(path);
+        // Reading a dictionary without a history neither fails nor writes.
+        const QByteArray before = DictionaryProbe::Bytes(path);
+        QVERIFY(store.History().empty());
+        QCOMPARE(DictionaryProbe::Bytes(path), before);
+
+        const QDate monday(2026, 3, 2);
+        store.AddToHistory({ monday, 0, 0, 0, 1 });
+        store.AddToHistory({ monday.addDays(1), 1, 0, 0, 0 });
+        store.AddToHistory({ monday, 8, 5, 2, 1 });
+        const std::vector<HistoryDay> expected { { monday, 8, 5, 2, 2 }, { monday.addDays(1), 1, 0, 0, 0 } };
+        QVERIFY(store.History() == expected);
+        // A change and its history in one commit; the card list and reopening know nothing of it.
+        store.RunAsOneEdit([&] {
+            store.Browser().MoveTo(2);
+            store.Browser().Edit();
+            store.Browser().SetText(kStatus, "learned");
+            store.Browser().Post();
+            store.AddToHistory({ monday, 1, 0, 0, 0 });
+        });
+        QCOMPARE(store.History().front().Learned, 9);
+        QCOMPARE(store.OpenDictionary(path), 1);
+        QCOMPARE(Headers(store.Browser()), QStringList({ "a", "b" }));
+        QCOMPARE(store.Browser().ColumnNames().size(), kColumnCount);
+
+        // A reset keeps the history unless told otherwise.
+        store.ResetStatistics();
+        QCOMPARE(store.History().size(), size_t(2));
+        store.ResetStatistics(true);
+        QVERIFY(store.History().empty());
+        QCOMPARE(DictionaryProbe::Column(path, kStatus), QStringList({ "learning", "" }));
     }
 
     void returnRemovedCardsKeepsCountersAndOtherStatuses()

@@ -14,14 +14,17 @@ class FakeClock final : public Clock {
 public:
     qint64 MonotonicMs() const override { return m_monotonic; }
     QTime LocalTime() const override { return m_time; }
+    QDate LocalDate() const override { return m_date; }
 
     void SetMonotonic(qint64 ms) { m_monotonic = ms; }
     void Advance(qint64 ms) { m_monotonic += ms; }
     void SetLocalTime(const QTime& time) { m_time = time; }
+    void SetLocalDate(const QDate& date) { m_date = date; }
 
 private:
     qint64 m_monotonic = 1000;
     QTime m_time { 9, 0 };
+    QDate m_date { 2026, 3, 2 };
 };
 
 // Counts the pauses for pending events and the answer popup's holds instead of waiting.
