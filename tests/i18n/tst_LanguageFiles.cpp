@@ -49,11 +49,11 @@ QMap<QString, QStringList> RequiredKeys()
               "message_statistics_clear_ok", "message_history_clear_question", "message_ignore_clear_ok",
               "message_learned_count", "message_learning_words_notfound", "message_button_delete_hint",
               "message_button_next_hint", "message_button_last_hint", "message_button_say_hint",
-              "message_button_learn_hint", "message_tray_open", "message_tray_settings",
-              "message_tray_exit", "message_tray_hint", "message_dictionary_filter", "message_error_open",
-              "message_error_access", "message_error_command", "message_error_exists", "message_error_not_open",
-              "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
-              "message_error_unexpected", "message_error_help", "message_error_detail" }
+              "message_button_learn_hint", "message_tray_open", "message_tray_settings", "message_tray_exit",
+              "message_tray_hint", "message_dictionary_filter", "message_error_open", "message_error_access",
+              "message_error_command", "message_error_exists", "message_error_not_open", "message_error_not_chosen",
+              "message_error_card_gone", "message_error_settings", "message_error_unexpected", "message_error_help",
+              "message_error_detail" }
         + Prefixed("message_reason_",
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
