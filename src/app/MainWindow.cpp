@@ -323,6 +323,9 @@ void MainWindow::SayWord()
 void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
 {
     m_shownWord = word;
+    if (m_context.settings.Settings().SayWords && isVisible()) {
+        SayWord();
+    }
     // Each label sizes itself to its text (made to fit the window) and is centred on it.
     // Only the translation may take two lines: below it lies nothing but the status bar.
     for (const auto& [label, text, height] : { std::tuple { m_word, word, 0 },

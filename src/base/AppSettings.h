@@ -12,6 +12,7 @@ struct AppSettings {
     quint16 MaxBlockSize = 8; // cards in a learning block
     quint16 PopupDelay = 2; // seconds the answer popup stays; 0 means none
     bool TypedAnyMeaning = false; // a typed answer may be any one meaning, not the whole translation
+    bool SayWords = false; // each word is said aloud as it appears
     ExerciseFlags UseExercise;
     quint16 EnabledExerciseCount = 0; // flags of UseExercise that are on, counted as set
     ExerciseFlags NoticeShown; // one-time notice already shown

@@ -17,6 +17,8 @@ inline const QString kMaxBlockSize = QStringLiteral("Max block size learning wor
 inline const QString kPopupDelay = QStringLiteral("Popup delay");
 // 1: a typed translation is right when it is any one of the card's meanings.
 inline const QString kTypedAnyMeaning = QStringLiteral("Typed answer any meaning");
+// 1: each word is said aloud as it appears (a familiarization step, each question).
+inline const QString kSayWords = QStringLiteral("Say words");
 
 inline const QString kUseSchedule = QStringLiteral("Use schedule");
 inline const QString kDuringDay = QStringLiteral("During day");

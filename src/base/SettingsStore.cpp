@@ -63,6 +63,7 @@ void SettingsStore::LoadSettings()
     s.MaxBlockSize = ReadMaxBlockSize(file);
     s.PopupDelay = ReadPopupDelay(file);
     s.TypedAnyMeaning = file.ReadFlag(kMain, kTypedAnyMeaning, 0);
+    s.SayWords = file.ReadFlag(kMain, kSayWords, 0);
 
     // Association and mosaic are left as start-up set them: they are never scheduled.
     s.EnabledExerciseCount = 0;

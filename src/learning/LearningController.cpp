@@ -229,6 +229,9 @@ void LearningController::SetUpExercise(int exercise)
         m_recall->SetUpTypedExercise();
         break;
     }
+    if (m_context.settings.Settings().SayWords) {
+        SayQuestionWord();
+    }
 }
 
 void LearningController::PresentExercise(int exercise)

@@ -1,5 +1,6 @@
 #include "settings/InterfaceSettingsPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 
@@ -19,4 +20,7 @@ InterfaceSettingsPage::InterfaceSettingsPage(QWidget* parent)
     m_note->setWordWrap(true);
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_note->setGeometry(16, 76, 320, 60);
+    m_say = new QCheckBox(QStringLiteral("Произносить каждое слово, когда оно появляется"), this);
+    m_say->setObjectName(QStringLiteral("XPCheckBox_say"));
+    m_say->setGeometry(16, 148, 330, 22);
 }

@@ -69,6 +69,7 @@ SettingsForm SettingsDialogController::ReadControls() const
     form.Hour = schedule->HourEditor()->value();
     form.Minute = schedule->MinuteEditor()->value();
     form.Language = m_context.dialog.Interface()->LanguageBox()->currentData().toString();
+    form.SayWords = m_context.dialog.Interface()->SayWordsBox()->isChecked();
     return form;
 }
 
@@ -88,6 +89,7 @@ void SettingsDialogController::ShowForm(const SettingsForm& form)
     schedule->IntervalEditor()->setValue(form.IntervalMinutes);
     schedule->HourEditor()->setValue(form.Hour);
     schedule->MinuteEditor()->setValue(form.Minute);
+    m_context.dialog.Interface()->SayWordsBox()->setChecked(form.SayWords);
     // A language the program has no file for shows as the language of this run.
     QComboBox* languages = m_context.dialog.Interface()->LanguageBox();
     int index = languages->findData(form.Language);

@@ -46,6 +46,7 @@ void SettingsForm::Load(const IniDocument& file, AppSettings& settings)
     BlockSize = SettingsStore::ReadMaxBlockSize(file);
     PopupDelay = SettingsStore::ReadPopupDelay(file);
     TypedAnyMeaning = file.ReadFlag(kMain, kTypedAnyMeaning, 0);
+    SayWords = file.ReadFlag(kMain, kSayWords, 0);
     for (ExerciseKind kind : kAllExerciseKinds) {
         Exercises[kind] = file.ReadFlag(kMain, UseSettingKey(kind), 1);
     }
@@ -93,6 +94,7 @@ void SettingsForm::WriteTo(IniDocument& file) const
     }
     // Keys the program added later come after the ones stored files have always had.
     file.Write(kMain, kTypedAnyMeaning, Flag(TypedAnyMeaning));
+    file.Write(kMain, kSayWords, Flag(SayWords));
     if (!Language.isEmpty()) {
         file.Write(kMain, kLanguage, Language);
     }
@@ -118,6 +120,7 @@ void SettingsForm::ApplyTo(AppSettings& settings, qint64 now) const
     settings.MaxBlockSize = static_cast<quint16>(BlockSize);
     settings.PopupDelay = static_cast<quint16>(PopupDelay);
     settings.TypedAnyMeaning = TypedAnyMeaning;
+    settings.SayWords = SayWords;
     settings.EnabledExerciseCount = 0;
     for (ExerciseKind kind : kSaveOrder) {
         settings.UseExercise[kind] = Exercises[kind];

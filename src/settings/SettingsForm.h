@@ -24,6 +24,7 @@ struct SettingsForm {
     int Hour = 12; // SpinEditor6
     int Minute = 0; // SpinEditor5
     QString Language; // ComboBox_language: "russian", "english"; empty writes nothing
+    bool SayWords = false; // XPCheckBox_say
 
     // Loads the form from the file, starting from the controls' current values: with the
     // schedule on, the reminder controls are loaded too; with it off they keep what they

@@ -2,15 +2,18 @@
 
 #include "base/Speech.h"
 
-#include <memory>
+#include <QSet>
+#include <QThread>
 
-class QTextToSpeech;
+class SpeechWorker;
 
 // Speech through Qt's text-to-speech plugin and the system's speech service (on Debian the
-// speech-dispatcher plugin, the daemon and its espeak-ng voices). The engine is made on the
-// first turn of the event loop, never during start-up; until then, and where the plugin, the
-// service or a voice for the language is missing, Problem() says so. Each language speaks
-// with a plain voice of its locale (a name without a "+variant") where there is one.
+// speech-dispatcher plugin, the daemon and its espeak-ng voices). The engine lives on a
+// thread of its own: connecting to the service may take long, or, with a service that
+// hangs, forever, and the windows must never wait for it. Until the engine has reported
+// what it can say, and where the plugin, the service or a voice for the language is
+// missing, Problem() says so. Each language speaks with a plain voice of its locale (a name
+// without a "+variant") where there is one.
 class SystemSpeech final : public Speech {
     Q_OBJECT
 
@@ -21,12 +24,13 @@ public:
     void Say(const QString& text, const QString& language) override;
 
 private:
-    UserText Problem(const QString& language) const override;
-    void StartEngine();
-    bool Speaks(const QString& language) const;
-    void UseVoiceOf(const QString& language);
+    enum class State { Starting, NoPlugin, NoService, Ready };
 
-    std::unique_ptr<QTextToSpeech> m_engine;
-    bool m_started = false;
-    QString m_language; // the language the engine is set to
+    UserText Problem(const QString& language) const override;
+    void Learned(int state, const QStringList& languages);
+
+    QThread* m_thread; // owned, unless a hung service keeps it past the end (see the destructor)
+    SpeechWorker* m_worker; // lives on m_thread
+    State m_state = State::Starting;
+    QSet<QString> m_languages; // what the engine can say: QLocale language names
 };

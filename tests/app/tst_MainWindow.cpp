@@ -344,13 +344,18 @@ private Q_SLOTS:
         QTest::keyClick(main, Qt::Key_Right);
         QTest::keyClick(main, Qt::Key_S);
         QCOMPARE(program.speech.Said(), QStringList({ "apple/en", "pear/en" }));
+        // Said as it appears, once chosen in the settings.
+        app.Settings().Settings().SayWords = true;
+        QTest::keyClick(main, Qt::Key_Left);
+        QCOMPARE(program.speech.Said().last(), QString("apple/en"));
+        app.Settings().Settings().SayWords = false;
 
         // No voice for the language: the button says what is missing, and nothing is said.
         program.speech.SetLanguages({ "ru" });
         QVERIFY(!say->isEnabled());
         QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_speech_no_voice"));
         QTest::keyClick(main, Qt::Key_S);
-        QCOMPARE(program.speech.Said().size(), 2);
+        QCOMPARE(program.speech.Said().size(), 3);
         // A dictionary that does not name its language.
         program.speech.SetLanguages({ "en" });
         program.prompts.ExpectOpenFile(unset);

@@ -76,7 +76,7 @@ QMap<QString, QStringList> RequiredKeys()
     keys["Form6"] = QStringList { "Label1" };
     keys["Form5"] = QStringList { "Form5", "Button1", "Button2", "XPGroupBox1", "XPTabSheet1", "XPTabSheet2",
         "XPTabSheet3", "message_error1", "Label_language", "Label_language_note", "message_language_russian",
-        "message_language_english", "Label_typed", "message_typed_exact", "message_typed_meaning" }
+        "message_language_english", "Label_typed", "message_typed_exact", "message_typed_meaning", "XPCheckBox_say" }
         + Range("Label", 1, 8) + Range("XPCheckBox", 1, 7);
     keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };

@@ -496,11 +496,12 @@ private Q_SLOTS:
     {
         DictionaryBuilder cards = TwoCards();
         cards.Language("en");
-        Running r(cards, "Kol correct answers=1\nPopup delay=1\n");
+        Running r(cards, "Kol correct answers=1\nPopup delay=1\nSay words=1\n");
         r.StartLearning();
-        // The speaker says the question word; the pair board asks no one word.
+        // Each question word is said as it appears, and again by the speaker; the pair board
+        // asks no one word.
         r.Click(r.Find<QToolButton>("LMDSpeedButton_say"));
-        QCOMPARE(r.program.speech.Said(), QStringList { r.AskedWord() + "/en" });
+        QCOMPARE(r.program.speech.Said(), QStringList({ r.AskedWord() + "/en", r.AskedWord() + "/en" }));
         r.Window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(r.Window()));
         // Keys go where the keyboard is, as on a real screen, with the text they type.

@@ -185,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(r.Settings().ScheduleValue, QString("12:00"));
     }
 
-    void interfaceLanguageIsOfferedAndWrittenForTheNextStart()
+    void interfacePageOffersTheLanguageForTheNextStartAndSaysWordsAtOnce()
     {
         Running r;
         r.onOpen = [&r](SettingsDialog& dialog) {
@@ -196,10 +196,15 @@ private Q_SLOTS:
             QCOMPARE(languages->itemText(1), QString("Английский"));
             QVERIFY(dialog.Interface()->NoteLabel()->text().contains("следующем запуске"));
             languages->setCurrentIndex(1);
+            QVERIFY(!dialog.Interface()->SayWordsBox()->isChecked());
+            dialog.Interface()->SayWordsBox()->setChecked(true);
             r.Ok();
         };
         r.OpenFromMenu();
         QCOMPARE(r.Setting("Main", "Language"), QString("english"));
+        // Saying words applies at once.
+        QCOMPARE(r.Setting("Main", "Say words"), QString("1"));
+        QVERIFY(r.Settings().SayWords);
         // This run keeps its language; the dialog shows what the next start will use.
         QCOMPARE(r.Dialog().windowTitle(), QString("Настройки"));
         r.onOpen = [](SettingsDialog& dialog) {

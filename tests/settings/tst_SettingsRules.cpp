@@ -260,7 +260,7 @@ private Q_SLOTS:
         QCOMPARE(main,
             QStringList({ "Language=russian", "Kol correct answers=3", "Max block size learning words=5",
                 "Popup delay=0", "Use associaciya=0", "Use mozaika=0", "Use vibor perevoda=1", "Use vspomnit=0",
-                "Use perevod=1", "Use para=1", "Typed answer any meaning=0" }));
+                "Use perevod=1", "Use para=1", "Typed answer any meaning=0", "Say words=0" }));
         QCOMPARE(settings.CorrectAnswerThreshold, quint16(3));
         QCOMPARE(settings.MaxBlockSize, quint16(5));
         QCOMPARE(settings.PopupDelay, quint16(0));
