@@ -21,9 +21,8 @@ char LatinLetter(int key)
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         return static_cast<char>('A' + (key - Qt::Key_A));
     }
-    static constexpr std::pair<char16_t, char> kRussian[]
-        = { { u'Ф', 'A' }, { u'И', 'B' }, { u'С', 'C' }, { u'В', 'D' }, { u'У', 'E' }, { u'А', 'F' }, { u'П', 'G' },
-              { u'Р', 'H' }, { u'Н', 'Y' }, { u'Т', 'N' }, { u'Ь', 'M' } };
+    static constexpr std::pair<char16_t, char> kRussian[] = { { u'Ф', 'A' }, { u'И', 'B' }, { u'С', 'C' },
+        { u'В', 'D' }, { u'У', 'E' }, { u'А', 'F' }, { u'П', 'G' }, { u'Р', 'H' }, { u'Н', 'Y' }, { u'Т', 'N' } };
     for (const auto& [cyrillic, latin] : kRussian) {
         if (key == cyrillic) {
             return latin;

@@ -4,6 +4,7 @@
 #include "store/CardTable.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
+#include "support/DictionaryBuilder.h"
 
 #include <QRandomGenerator>
 
@@ -166,6 +167,39 @@ QByteArray InitialSettings()
     }
     text += "\n[Notify]\nPara=0\n";
     return text;
+}
+
+QString FirstDifference(const QStringList& cards, const QStringList& expected)
+{
+    for (qsizetype i = 0; i < qMin(cards.size(), expected.size()); ++i) {
+        if (cards[i] != expected[i]) {
+            return QStringLiteral("card %1 is %2, not %3").arg(i + 1).arg(cards[i], expected[i]);
+        }
+    }
+    return QStringLiteral("%1 cards, not %2").arg(cards.size()).arg(expected.size());
+}
+
+QString BuildBulkDictionary(const QString& path)
+{
+    DictionaryBuilder builder;
+    // As a whole reset leaves it: only the first card in learning and marked.
+    builder.Card(QStringLiteral("word001")).Status(QStringLiteral("learning")).Marked();
+    for (int id = 2; id <= kBulkCards; ++id) {
+        builder.Card(QStringLiteral("word%1").arg(id, 3, 10, QLatin1Char('0'))).Marked(false);
+    }
+    return builder.Write(path);
+}
+
+QString BuildPagingDictionary(const QString& path)
+{
+    DictionaryBuilder builder;
+    for (int id = 1; id <= kPagingCards; ++id) {
+        builder.Card(QStringLiteral("word%1").arg(id, 3, 10, QLatin1Char('0'))).Marked(id == 1);
+        if (id == 1 || StartsLearned(id)) {
+            builder.Status(StartsLearned(id) ? QStringLiteral("learned") : QStringLiteral("learning"));
+        }
+    }
+    return builder.Write(path);
 }
 
 } // namespace CrashPlan

@@ -51,4 +51,11 @@ SettingWrite SettingFor(qint64 n);
 // does not know, all of which must survive every rewrite.
 QByteArray InitialSettings();
 
+// The two dictionaries the rounds work on: the bulk one as a whole reset leaves it (only the
+// first card in learning and marked), the paging one with its first card marked.
+QString BuildBulkDictionary(const QString& path);
+QString BuildPagingDictionary(const QString& path);
+// Where the cards read back first differ from those expected, for a failure message.
+QString FirstDifference(const QStringList& cards, const QStringList& expected);
+
 } // namespace CrashPlan

@@ -2,7 +2,6 @@
 #include "CrashPlan.h"
 #include "PagingModel.h"
 
-#include "support/DictionaryBuilder.h"
 #include "support/DictionaryProbe.h"
 #include "support/TempFolder.h"
 
@@ -104,39 +103,6 @@ std::unique_ptr<SqliteConnection> OpenSound(const QString& path)
     return connection;
 }
 
-QString FirstDifference(const QStringList& cards, const QStringList& expected)
-{
-    for (qsizetype i = 0; i < qMin(cards.size(), expected.size()); ++i) {
-        if (cards[i] != expected[i]) {
-            return QStringLiteral("card %1 is %2, not %3").arg(i + 1).arg(cards[i], expected[i]);
-        }
-    }
-    return QStringLiteral("%1 cards, not %2").arg(cards.size()).arg(expected.size());
-}
-
-QString BuildBulkDictionary(const QString& path)
-{
-    DictionaryBuilder builder;
-    // As a whole reset leaves it: only the first card in learning and marked.
-    builder.Card(QStringLiteral("word001")).Status(QStringLiteral("learning")).Marked();
-    for (int id = 2; id <= CrashPlan::kBulkCards; ++id) {
-        builder.Card(QStringLiteral("word%1").arg(id, 3, 10, QLatin1Char('0'))).Marked(false);
-    }
-    return builder.Write(path);
-}
-
-QString BuildPagingDictionary(const QString& path)
-{
-    DictionaryBuilder builder;
-    for (int id = 1; id <= CrashPlan::kPagingCards; ++id) {
-        builder.Card(QStringLiteral("word%1").arg(id, 3, 10, QLatin1Char('0'))).Marked(id == 1);
-        if (id == 1 || CrashPlan::StartsLearned(id)) {
-            builder.Status(CrashPlan::StartsLearned(id) ? QStringLiteral("learned") : QStringLiteral("learning"));
-        }
-    }
-    return builder.Write(path);
-}
-
 } // namespace
 
 class TestCrashRounds : public QObject {
@@ -162,7 +128,7 @@ private Q_SLOTS:
         const bool reset = kind == QLatin1String("reset");
         const auto changed = [reset](qint64 n) { return reset ? CrashPlan::AfterReset() : CrashPlan::Returned(n); };
         TempFolder folder;
-        const QString path = BuildBulkDictionary(folder.File("bulk.dat"));
+        const QString path = CrashPlan::BuildBulkDictionary(folder.File("bulk.dat"));
         QRandomGenerator random(BaseSeed() ^ (reset ? 0x5e7u : 0x3e7u));
         QStringList before = CrashPlan::AfterReset();
         qint64 next = 1;
@@ -205,11 +171,11 @@ private Q_SLOTS:
             if (cards == allowed[1].second) {
                 ++landedUnreported;
             } else if (cards != allowed[0].second) {
-                QFAIL(qPrintable(
-                    QStringLiteral("round %1, after \"%2\": neither %3 (%4) nor %5 (%6)")
-                        .arg(round)
-                        .arg(QString::fromLatin1(last), allowed[0].first, FirstDifference(cards, allowed[0].second),
-                            allowed[1].first, FirstDifference(cards, allowed[1].second))));
+                QFAIL(qPrintable(QStringLiteral("round %1, after \"%2\": neither %3 (%4) nor %5 (%6)")
+                                     .arg(round)
+                                     .arg(QString::fromLatin1(last), allowed[0].first,
+                                         CrashPlan::FirstDifference(cards, allowed[0].second), allowed[1].first,
+                                         CrashPlan::FirstDifference(cards, allowed[1].second))));
             }
             before = cards;
             next = n + 2;
@@ -227,7 +193,7 @@ private Q_SLOTS:
     void pagingLeavesExactlyOneMarkedCard()
     {
         TempFolder folder;
-        const QString path = BuildPagingDictionary(folder.File("paging.dat"));
+        const QString path = CrashPlan::BuildPagingDictionary(folder.File("paging.dat"));
         const quint32 seed = BaseSeed() ^ 0x9a61u;
         QRandomGenerator random(seed);
         PagingState model;
