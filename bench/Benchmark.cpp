@@ -1,6 +1,7 @@
 #include "Benchmark.h"
 
 #include "BenchSeams.h"
+#include "FrameActions.h"
 #include "PeakMemory.h"
 #include "RawDictionary.h"
 #include "Stopwatch.h"
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 #include <optional>
 #include <sqlite3.h>
 
@@ -31,6 +33,7 @@ namespace {
 constexpr int kBlockSize = 8;
 constexpr int kRemovedRun = 10000;
 constexpr double kMegabyte = 1e6;
+constexpr double kFrameMs = 16;
 
 QString Count(int number)
 {
@@ -146,7 +149,9 @@ void Benchmark::Run()
     MeasureLearningBlock(large, false);
     MeasureLearningBlock(large, true);
     MeasurePeakMemory(large);
+    MeasureFrameActions(small, large);
     m_table.PrintSummary(m_out);
+    MeasureScale(m_options.quick ? 20000 : 1000000);
 }
 
 void Benchmark::MeasureOpening(const BenchDictionary& dictionary)
@@ -302,4 +307,50 @@ void Benchmark::MeasurePeakMemory(const BenchDictionary& dictionary)
         FigureTable::Unit::Megabytes);
     figure.maxOurs = 60;
     m_table.Add(figure, m_out);
+}
+
+void Benchmark::MeasureFrameActions(const BenchDictionary& small, const BenchDictionary& large)
+{
+    // A sync costs nothing in a memory-backed folder, so what is timed is the program's work.
+    QTemporaryDir memory(QStringLiteral("/dev/shm/glossmere-bench-XXXXXX"));
+    const QString folder = memory.isValid() ? memory.path() : m_folder;
+    m_out << (memory.isValid()
+            ? QStringLiteral("actions, on copies in a memory-backed folder (their syncs cost nothing):")
+            : QStringLiteral("actions, syncs included (no memory-backed folder here):"))
+          << Qt::endl;
+    for (const BenchDictionary* dictionary : { &small, &large }) {
+        const auto copy = [&](const QString& purpose) {
+            const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.dat").arg(dictionary->cards).arg(purpose));
+            QFile::remove(path);
+            if (!QFile::copy(dictionary->path, path)) {
+                throw AppError(QStringLiteral("Cannot copy %1 to %2.").arg(dictionary->path, path));
+            }
+            return path;
+        };
+        for (const FrameActions::Timing& timing : FrameActions(*dictionary, copy, StepRuns()).Measure()) {
+            Figure figure(QStringLiteral("%1 (%2 cards)").arg(timing.action, Count(dictionary->cards)), timing.ms, 0);
+            figure.maxOurs = kFrameMs;
+            m_table.Add(figure, m_out);
+        }
+    }
+}
+
+void Benchmark::MeasureScale(int cards)
+{
+    const BenchDictionary huge = Make(cards, 3);
+    IdleEventPump events;
+    std::vector<double> times;
+    for (int run = 0; run < 3; ++run) {
+        DictionaryStore store(events);
+        times.push_back(TimeMs([&] { store.OpenDictionary(huge.path); }));
+        Check(store.Browser().RecordCount() == huge.cards, QStringLiteral("the store did not hold every card"));
+    }
+    std::sort(times.begin(), times.end());
+    m_table.AddScale(Figure(QStringLiteral("open %1 cards").arg(Count(cards)), times[1], 0), m_out);
+    const PeakMemory::ChildPeak peak = PeakMemory::MeasureInChild(QLatin1String(PeakMemory::kStoreMode), huge.path);
+    Check(peak.cards == huge.cards, QStringLiteral("the memory child did not hold every card"));
+    m_table.AddScale(Figure(QStringLiteral("peak resident memory, %1 cards open").arg(Count(cards)),
+                         double(peak.peakKiB) * 1024 / kMegabyte, 0, FigureTable::Unit::Megabytes),
+        m_out);
+    QFile::remove(huge.path);
 }

@@ -8,7 +8,8 @@
 // of removed cards, a marked card, learning cards). Benchmark times our code (DictionaryStore,
 // CardBrowser, CountStatuses) against RawDictionary, the same file through the bare sqlite3
 // API with the same key and settings, interleaving the runs (Stopwatch's CompareRuns);
-// PeakMemory measures memory in fresh child processes. FigureTable prints the lines.
+// PeakMemory measures memory in fresh child processes. FrameActions times what a user does
+// against one frame of the screen. FigureTable prints the lines.
 
 #include "BenchDictionary.h"
 #include "FigureTable.h"
@@ -45,6 +46,10 @@ private:
     void MeasureReset(const BenchDictionary& dictionary);
     void MeasureLearningBlock(const BenchDictionary& dictionary, bool sessionStart);
     void MeasurePeakMemory(const BenchDictionary& dictionary);
+    // Each action a user takes, at both sizes, against one frame (FrameActions).
+    void MeasureFrameActions(const BenchDictionary& small, const BenchDictionary& large);
+    // Opening and memory at a size far beyond the others: figures of scale, without a target.
+    void MeasureScale(int cards);
 
     Options m_options;
     QTextStream& m_out;

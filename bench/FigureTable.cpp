@@ -24,12 +24,17 @@ double FigureTable::Ratio(const Figure& figure)
 
 bool FigureTable::Met(const Figure& figure)
 {
-    return figure.floor > 0 && Ratio(figure) <= figure.maxRatio
-        && (figure.maxOurs <= 0 || figure.ours < figure.maxOurs);
+    if (figure.floor <= 0) {
+        return figure.maxOurs > 0 && figure.ours <= figure.maxOurs;
+    }
+    return Ratio(figure) <= figure.maxRatio && (figure.maxOurs <= 0 || figure.ours < figure.maxOurs);
 }
 
 QString FigureTable::TargetText(const Figure& figure)
 {
+    if (figure.floor <= 0) {
+        return QStringLiteral("<= %1 (one frame)").arg(Value(figure.maxOurs, figure.unit));
+    }
     QString text = figure.floorName.isEmpty() ? QStringLiteral("ratio <= %1").arg(figure.maxRatio)
                                               : QStringLiteral("<= %1 %2").arg(figure.maxRatio).arg(figure.floorName);
     if (figure.maxOurs > 0) {
@@ -48,10 +53,23 @@ void FigureTable::PrintHeader(QTextStream& out) const
 void FigureTable::Add(const Figure& figure, QTextStream& out)
 {
     m_figures.append(figure);
-    out << figure.name.leftJustified(kNameWidth) << Value(figure.ours, figure.unit).rightJustified(kValueWidth)
-        << Value(figure.floor, figure.unit).rightJustified(kValueWidth)
-        << QString::number(Ratio(figure), 'f', 2).rightJustified(7) << QStringLiteral("  ") << TargetText(figure)
+    PrintValues(figure, out);
+    out << QStringLiteral("  ") << TargetText(figure)
         << (Met(figure) ? QStringLiteral("  ok") : QStringLiteral("  MISSED")) << Qt::endl;
+}
+
+void FigureTable::AddScale(const Figure& figure, QTextStream& out) const
+{
+    PrintValues(figure, out);
+    out << QStringLiteral("  figure of scale") << Qt::endl;
+}
+
+void FigureTable::PrintValues(const Figure& figure, QTextStream& out)
+{
+    const bool floor = figure.floor > 0;
+    out << figure.name.leftJustified(kNameWidth) << Value(figure.ours, figure.unit).rightJustified(kValueWidth)
+        << (floor ? Value(figure.floor, figure.unit) : QStringLiteral("-")).rightJustified(kValueWidth)
+        << (floor ? QString::number(Ratio(figure), 'f', 2) : QStringLiteral("-")).rightJustified(7);
 }
 
 int FigureTable::MissedCount() const

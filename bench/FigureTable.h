@@ -29,17 +29,23 @@ public:
         QString floorName; // what the floor is, for the target text ("durable updates")
     };
 
+    // A figure without a floor is held to its bound alone: maxOurs (one frame, for the
+    // actions a user takes).
     static double Ratio(const Figure& figure);
     static bool Met(const Figure& figure);
     static QString TargetText(const Figure& figure);
 
     // Prints the figure's line at once, so a long run shows its progress.
     void Add(const Figure& figure, QTextStream& out);
+    // A figure of scale, printed without a target and left out of the summary.
+    void AddScale(const Figure& figure, QTextStream& out) const;
     void PrintHeader(QTextStream& out) const;
     void PrintSummary(QTextStream& out) const;
 
     int MissedCount() const;
 
 private:
+    static void PrintValues(const Figure& figure, QTextStream& out);
+
     QList<Figure> m_figures;
 };

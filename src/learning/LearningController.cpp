@@ -167,11 +167,7 @@ void LearningController::ShowKeyTips()
 void LearningController::FinishAtStart()
 {
     if (m_context.services.prompts.Information(Message(QStringLiteral("form4_message_learning_is_finished")))) {
-        m_session.MarkBlockLearned(m_context.store, Today());
-        // The card list must see the new statuses, or paging would put the cards back
-        // into learning from its old copy.
-        m_context.store.ReloadBrowserDataset();
-        Q_EMIT BlockLearned();
+        MarkLearned();
     }
 }
 
@@ -341,7 +337,7 @@ bool LearningController::FinishBlock(FinishVariant variant)
         if (!ok) {
             return false;
         }
-        MarkLearnedAndReload();
+        MarkLearned();
     } else if (ok) {
         GradientPanel* busy = m_window.BusyNotice();
         Placement::CentreInParent(busy);
@@ -349,17 +345,17 @@ bool LearningController::FinishBlock(FinishVariant variant)
         busy->show();
         const auto hideBusy = qScopeGuard([busy] { busy->hide(); });
         m_context.services.events.ProcessPendingEvents();
-        MarkLearnedAndReload();
+        MarkLearned();
     }
     m_window.close();
     return true;
 }
 
-void LearningController::MarkLearnedAndReload()
+void LearningController::MarkLearned()
 {
+    // The card list shows the new statuses as they are written (the store passes the block's
+    // edits on to it), so paging never puts the cards back into learning from an old copy.
     m_session.MarkBlockLearned(m_context.store, Today());
-    m_context.services.events.ProcessPendingEvents();
-    m_context.store.ReloadBrowserDataset();
     Q_EMIT BlockLearned();
 }
 

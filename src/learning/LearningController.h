@@ -104,7 +104,7 @@ private:
     // Shows the answer popup for the popup delay; true when the user left the window meanwhile.
     bool ShowAnswerPopup();
     bool FinishBlock(FinishVariant variant);
-    void MarkLearnedAndReload();
+    void MarkLearned();
     void ShowInPlaceOfMainWindow();
     // The local date the history of learning files today's answers under.
     QDate Today() const;

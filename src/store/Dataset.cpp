@@ -147,6 +147,92 @@ void Dataset::ArrangeInRecordOrder(const std::vector<int>& rows, const std::vect
     }
 }
 
+void Dataset::LoadRecords(const Dataset& source, const std::vector<int>& records)
+{
+    Clear();
+    m_connection = source.m_connection;
+    m_columns = source.m_columns;
+    m_columnIndex = source.m_columnIndex;
+    m_width = source.m_width;
+    m_statusColumn = source.m_statusColumn;
+    m_cells.reserve(records.size() * size_t(m_width));
+    m_rowIds.reserve(records.size());
+    m_bytes.push_back('\0'); // offset 0 is never a wide integer, so kNullCell stays unambiguous
+    for (const int record : records) {
+        if (record < 1 || record > source.RecordCount()) {
+            throw AppError(
+                QStringLiteral("There is no card number %1; the list holds %2.").arg(record).arg(source.RecordCount()));
+        }
+        m_rowIds.push_back(source.m_rowIds[size_t(record - 1)]);
+        for (int column = 0; column < m_width; ++column) {
+            const Cell cell = source.m_cells[size_t(record - 1) * size_t(m_width) + size_t(column)];
+            switch (cell & 3) {
+            case kTagText:
+            case kTagBlob:
+                m_cells.push_back(StoreBytes(source.BytesOf(cell), cell & 3));
+                break;
+            case kTagOther:
+                m_cells.push_back(cell == kNullCell ? kNullCell : StoreValue(SqlValue(source.IntegerOf(cell))));
+                break;
+            default:
+                m_cells.push_back(cell);
+            }
+        }
+        if (m_statusColumn >= 0) {
+            TallyStatus(m_cells[m_cells.size() - size_t(m_width) + size_t(m_statusColumn)], 1);
+        }
+    }
+    m_record = records.empty() ? 0 : 1;
+}
+
+std::vector<int> Dataset::FindText(int position, const QString& value, int limit) const
+{
+    std::vector<int> found;
+    if (position < 0 || position >= m_width) {
+        return found;
+    }
+    const QByteArray utf8 = value.toUtf8();
+    const std::string_view wanted(utf8.constData(), size_t(utf8.size()));
+    const int rows = RecordCount();
+    for (int row = 0; row < rows && int(found.size()) < limit; ++row) {
+        const Cell cell = m_cells[size_t(row) * size_t(m_width) + size_t(position)];
+        if ((cell & 3) == kTagText && BytesOf(cell) == wanted) {
+            found.push_back(row + 1);
+        }
+    }
+    return found;
+}
+
+bool Dataset::ApplyWritten(qint64 rowId, const std::vector<Change>& changes)
+{
+    const auto found = std::find(m_rowIds.begin(), m_rowIds.end(), rowId);
+    if (found == m_rowIds.end()) {
+        return false;
+    }
+    const QString header = CardTable::ColumnName(CardTable::Header);
+    for (const Change& change : changes) {
+        if (change.first == header || !m_columnIndex.contains(change.first)) {
+            return false;
+        }
+    }
+    for (const Change& change : changes) {
+        SetCell(size_t(found - m_rowIds.begin()), m_columnIndex.value(change.first), change.second);
+    }
+    return true;
+}
+
+void Dataset::SetCell(size_t row, int position, const SqlValue& value)
+{
+    Cell& cell = m_cells[row * size_t(m_width) + size_t(position)];
+    if (position == m_statusColumn) {
+        TallyStatus(cell, -1);
+    }
+    cell = StoreValue(value);
+    if (position == m_statusColumn) {
+        TallyStatus(cell, 1);
+    }
+}
+
 void Dataset::Clear()
 {
     m_columns.clear();
@@ -410,16 +496,13 @@ void Dataset::Post()
             QStringLiteral("Cannot save the change to %1: the card \"%2\" is no longer in the file."),
             { m_connection->Path(), Text(CardTable::ColumnName(CardTable::Header)) }));
     }
-    const size_t row = size_t(m_record - 1);
+    std::vector<Change> written;
     for (const auto& change : changes) {
-        Cell& cell = m_cells[row * size_t(m_width) + size_t(change.first)];
-        if (change.first == m_statusColumn) {
-            TallyStatus(cell, -1);
-        }
-        cell = StoreValue(change.second);
-        if (change.first == m_statusColumn) {
-            TallyStatus(cell, 1);
-        }
+        SetCell(size_t(m_record - 1), change.first, change.second);
+        written.emplace_back(m_columns.at(change.first), change.second);
+    }
+    if (m_postListener) {
+        m_postListener(RowId(), written);
     }
 }
 

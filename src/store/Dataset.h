@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,7 +23,8 @@ class SqliteStatement;
 // Rows are kept compactly: one 4-byte cell per column (a small integer, NULL, or the place of
 // a text in one shared buffer of UTF-8 bytes), so a dictionary of 100,000 cards costs about
 // 12 MB and no allocation per card. The dataset is a snapshot: changes made through
-// another dataset or statement show only after it is loaded again.
+// another dataset or statement show only after it is loaded again, or when they are
+// passed on to it (SetPostListener, ApplyWritten).
 class Dataset {
 public:
     Dataset() = default;
@@ -35,9 +37,13 @@ public:
     // `connection`, which must outlive the dataset's contents (Clear() lets it go).
     // `maxRows` is a bound on the rows the statement can return (more is allowed, only slower).
     void Load(SqliteStatement& statement, SqliteConnection& connection, const HeaderOrder* order, qint64 maxRows);
+    // Fills the dataset with copies of some of `source`'s records, in the order given (1-based
+    // record numbers), with its columns and connection: a list picked from one already in
+    // memory, without a statement.
+    void LoadRecords(const Dataset& source, const std::vector<int>& records);
     // Forgets every row and the connection; RecordCount() becomes 0.
     void Clear();
-    // Exchanges the contents of two datasets.
+    // Exchanges the contents of two datasets; each keeps its own post listener.
     void Swap(Dataset& other) noexcept;
 
     int RecordCount() const { return int(m_rowIds.size()); }
@@ -72,6 +78,20 @@ public:
     // Drops the collected changes.
     void Cancel();
 
+    // One column's new value, as a post wrote it.
+    using Change = std::pair<QString, SqlValue>;
+    // Called after each successful Post with the row id and the columns written, so another
+    // list of the same cards can follow the file without reading it again.
+    using PostListener = std::function<void(qint64 rowId, const std::vector<Change>& changes)>;
+    void SetPostListener(PostListener listener) { m_postListener = std::move(listener); }
+    // Shows changes already in the file on the row with `rowId`, without writing anything;
+    // false when the list holds no such row or a change would move the row in the order
+    // (its header), which only a new reading can show.
+    bool ApplyWritten(qint64 rowId, const std::vector<Change>& changes);
+    // The first records (at most `limit`, in record order) whose cell at `position` is
+    // exactly the text `value`, as the engine's `=` compares texts: byte for byte.
+    std::vector<int> FindText(int position, const QString& value, int limit) const;
+
 private:
     using Cell = quint32;
 
@@ -87,6 +107,8 @@ private:
     QString TextOf(Cell cell) const;
     qint64 IntegerOf(Cell cell) const;
     void Set(const QString& column, SqlValue value);
+    // Stores a value in a row's cell, keeping the status counts.
+    void SetCell(size_t row, int position, const SqlValue& value);
     // Counts a status cell in or out of m_statuses; only a text can be a known status.
     void TallyStatus(Cell cell, int delta);
 
@@ -102,4 +124,5 @@ private:
     std::vector<std::pair<int, SqlValue>> m_changes;
     int m_statusColumn = -1; // the status column's position, -1 for a query without one
     StatusCounts m_statuses;
+    PostListener m_postListener;
 };

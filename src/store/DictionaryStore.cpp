@@ -58,6 +58,14 @@ bool CanWrite(const SqliteConnection& connection)
 DictionaryStore::DictionaryStore(EventPump& events)
     : m_events(events)
 {
+    // What the learning block writes (answers, learned cards) shows in the card list at
+    // once, so the list never needs reading again after a block, and the next block can be
+    // picked from it.
+    m_learning.SetPostListener([this](qint64 rowId, const std::vector<Dataset::Change>& changes) {
+        if (!m_browser.ApplyWritten(rowId, changes)) {
+            ReloadBrowserDataset();
+        }
+    });
 }
 
 DictionaryStore::~DictionaryStore()
@@ -93,6 +101,7 @@ int DictionaryStore::OpenDictionary(const QString& path)
     m_events.ProcessPendingEvents();
     auto connection = DictionaryFile::Open(path.isEmpty() ? path : QFileInfo(path).absoluteFilePath());
     m_order.Register(*connection);
+    const qint64 version = DataVersion(*connection);
     Dataset browser;
     ReadAllCards(*connection, browser);
     m_events.ProcessPendingEvents();
@@ -105,6 +114,7 @@ int DictionaryStore::OpenDictionary(const QString& path)
     m_browser.Swap(browser);
     m_connection.swap(connection);
     m_language = std::move(language);
+    m_browserVersion = version;
     return currentRecord;
 }
 
@@ -151,12 +161,21 @@ void DictionaryStore::ReadAllCards(SqliteConnection& connection, Dataset& cards)
     cards.Load(statement, connection, &m_order, std::numeric_limits<qint64>::max());
 }
 
+qint64 DictionaryStore::DataVersion(SqliteConnection& connection)
+{
+    SqliteStatement statement(connection, StatementCatalogue::DataVersion().sql);
+    statement.SetPurpose(Purpose("read_cards", "read the cards of"));
+    return statement.Step() ? statement.ColumnInteger(0) : 0;
+}
+
 void DictionaryStore::ReloadBrowserDataset()
 {
     // Read aside and swapped in whole: a read that fails leaves the list as it was.
+    const qint64 version = DataVersion(Connection());
     Dataset browser;
     ReadAllCards(Connection(), browser);
     m_browser.Swap(browser);
+    m_browserVersion = version;
 }
 
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
@@ -176,13 +195,16 @@ void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
 
 void DictionaryStore::OpenLearningBlock(int maxBlockSize)
 {
-    SqliteConnection& connection = Connection();
-    const StatementCatalogue::Entry entry = StatementCatalogue::LearningBlock(maxBlockSize);
-    SqliteStatement statement(connection, entry.sql);
-    statement.SetPurpose(Purpose("read_block", "read the learning block of"));
-    BindAll(statement, entry);
+    // The card list holds every card in header order and follows every edit, so the block is
+    // its first cards in learning: the cards StatementCatalogue::LearningBlock would read, in
+    // the same order, without sorting the file's cards again. Only when another program has
+    // changed the file since the list was read is it read again first.
+    if (DataVersion(Connection()) != m_browserVersion) {
+        ReloadBrowserDataset();
+    }
     Dataset learning;
-    learning.Load(statement, connection, nullptr, qMax(maxBlockSize, 0));
+    learning.LoadRecords(m_browser,
+        m_browser.FindText(CardTable::Status, QString(CardTable::StatusValue::kLearning), qMax(maxBlockSize, 0)));
     m_learning.Swap(learning);
 }
 

@@ -4,11 +4,14 @@
 //
 // How the pieces meet. DictionaryFile opens and checks a file (DictionaryCipher keys it; the
 // table's layout is CardTable's), and hands over a SqliteConnection, which the store owns
-// with the HeaderOrder collation registered on it. The store fills two Datasets from the
-// StatementCatalogue: the browser (every card, sorted in the program by HeaderOrder) and the
-// learning block (ordered by SQL with the same collation). Both are in-memory snapshots; a
-// row edit is posted through the connection at once, in its own durable commit, and the
-// other dataset sees it when it is loaded again. Bulk statements run on the connection
+// with the HeaderOrder collation registered on it. The store keeps two Datasets: the browser
+// (every card, read by the StatementCatalogue's statement and sorted in the program by
+// HeaderOrder) and the learning block (its first cards in learning, copied from the
+// browser: the cards of the catalogue's learning-block statement, without sorting the
+// file again). A row edit is posted through the connection at once, in its own durable
+// commit; the browser shows the learning block's edits as they are written, so it always
+// holds what the file holds and never needs reading again after a block (unless another
+// program changed the file meanwhile: the store reads it again then). Bulk statements run on the connection
 // directly, the statistics reset in one transaction. The history of learning (HistoryDay.h)
 // is a table of its own beside the cards, written inside the commit of the change it records. The dictionary tool's
 // pieces (DictionaryWriter, CardCsv, DictionaryTool) use the same file, table and cipher code.
@@ -57,7 +60,9 @@ public:
     // reach the file or none does. On failure the browser dataset is read again from the
     // file, so it never shows an edit the file does not hold, and the error is rethrown.
     void RunAsOneEdit(const std::function<void()>& edits);
-    // Loads the learning block (at most maxBlockSize cards in learning) into Learning().
+    // Loads the learning block (at most maxBlockSize cards in learning) into Learning(),
+    // picked from the card list in memory. Edits posted through Learning() show in Browser()
+    // as soon as they are written.
     void OpenLearningBlock(int maxBlockSize);
     // Makes every card with a header new again and the first card the marked one in
     // learning, all or nothing; with clearHistory, the history of learning goes in the same
@@ -77,6 +82,8 @@ public:
 private:
     SqliteConnection& Connection();
     bool HasHistoryTable();
+    // Changes when another program commits to the file (StatementCatalogue::DataVersion).
+    static qint64 DataVersion(SqliteConnection& connection);
     // Loads every card of the file, in header order, into `cards`.
     void ReadAllCards(SqliteConnection& connection, Dataset& cards) const;
     static int FindOrRepairMark(Dataset& browser, SqliteConnection& connection);
@@ -86,5 +93,6 @@ private:
     std::unique_ptr<SqliteConnection> m_connection;
     QString m_language;
     Dataset m_browser;
+    qint64 m_browserVersion = 0; // the file's DataVersion when m_browser was read
     Dataset m_learning;
 };

@@ -103,6 +103,11 @@ Entry ClearHistory()
     return { QStringLiteral("DELETE FROM history"), {} };
 }
 
+Entry DataVersion()
+{
+    return { QStringLiteral("PRAGMA data_version"), {} };
+}
+
 QString RowUpdate(const QStringList& columns)
 {
     QStringList assignments;

@@ -26,7 +26,8 @@ struct Entry {
 // 1. Every card, for the browser dataset (sorted in the program by HeaderOrder).
 Entry AllCards();
 // 2. The learning block: the first `maxBlockSize` cards in header order whose status is
-//    "learning".
+//    "learning". The store picks the same cards from its card list in memory (faster than
+//    this statement's sort); the statement states the rule, and the tests hold the two together.
 Entry LearningBlock(int maxBlockSize);
 // 3 to 10. The statistics reset: status, mark and the six counters cleared on every card with
 //    a non-empty header, in this order.
@@ -49,6 +50,10 @@ Entry HasHistory();
 Entry ReadHistory();
 // 18. Forgets every day.
 Entry ClearHistory();
+
+// 19. A number that changes whenever another connection (another program) commits a change
+//     to the file; this connection's own commits leave it as it is.
+Entry DataVersion();
 
 // The statement behind a posted row edit: the given columns of one row, found by row id.
 QString RowUpdate(const QStringList& columns);
