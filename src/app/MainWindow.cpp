@@ -18,6 +18,7 @@
 #include "ui/GradientPanel.h"
 #include "ui/Placement.h"
 #include "ui/ProgramPictures.h"
+#include "ui/WordLanguageQuestion.h"
 #include "windows/HelpWindow.h"
 
 #include <QApplication>
@@ -315,16 +316,29 @@ void MainWindow::ShowSpeechState()
 
 void MainWindow::SayWord()
 {
-    if (m_say->isEnabled()) {
-        m_context.services.speech.Say(m_shownWord, m_context.store.Language());
+    if (!m_say->isEnabled()) {
+        return;
     }
+    Guarded([this] {
+        // A dictionary that does not name its language learns it from the user, once.
+        if (m_context.store.Language().isEmpty()) {
+            if (!AskWordLanguage(m_context.services.prompts, m_context.services.speech, m_context.store,
+                    [this](const QString& key) { return m_context.texts.LookupMessage(key); })) {
+                return;
+            }
+            ShowSpeechState();
+        }
+        m_context.services.speech.Say(m_shownWord, m_context.store.Language());
+    });
 }
 
 void MainWindow::ShowCardTexts(const QString& word, const QString& transcription, const QString& translation)
 {
     m_shownWord = word;
-    if (m_context.settings.Settings().SayWords && isVisible()) {
-        SayWord();
+    // Said as it appears only in a language already known: paging never stops for a question.
+    if (m_context.settings.Settings().SayWords && isVisible() && m_say->isEnabled()
+        && !m_context.store.Language().isEmpty()) {
+        m_context.services.speech.Say(m_shownWord, m_context.store.Language());
     }
     // Each label sizes itself to its text (made to fit the window) and is centred on it.
     // Only the translation may take two lines: below it lies nothing but the status bar.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The modal questions and notices of the program, and the file-open dialog. Windows ask
 // through this seam so that tests can script the user's answers.
@@ -19,4 +20,13 @@ public:
     virtual bool Error(const QString& text) = 0;
     // The file-open dialog; the chosen file's full path, or an empty text when cancelled.
     virtual QString OpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
+    // A question answered by picking one of the options from a list (the first shown
+    // chosen); the option's index, or -1 when the user cancelled. Prompts that answer
+    // without a user cancel.
+    virtual int Choose(const QString& text, const QStringList& options)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(options);
+        return -1;
+    }
 };

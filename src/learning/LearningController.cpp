@@ -26,6 +26,7 @@
 #include "store/DictionaryStore.h"
 #include "ui/GradientPanel.h"
 #include "ui/Placement.h"
+#include "ui/WordLanguageQuestion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -149,8 +150,18 @@ void LearningController::SayQuestionWord()
     if (!m_window.SayButton()->isEnabled()) {
         return;
     }
-    LearningCards().MoveTo(m_session.CurrentCard);
-    m_context.services.speech.Say(LearningCards().TextAt(CardTable::Header), m_context.store.Language());
+    CommandGuard(m_context.services.prompts).Run([this] {
+        // A dictionary that does not name its language learns it from the user, once.
+        if (m_context.store.Language().isEmpty()) {
+            if (!AskWordLanguage(m_context.services.prompts, m_context.services.speech, m_context.store,
+                    [this](const QString& key) { return Message(key); })) {
+                return;
+            }
+            ShowSpeechState();
+        }
+        LearningCards().MoveTo(m_session.CurrentCard);
+        m_context.services.speech.Say(LearningCards().TextAt(CardTable::Header), m_context.store.Language());
+    });
 }
 
 void LearningController::ShowKeyTips()
@@ -225,7 +236,8 @@ void LearningController::SetUpExercise(int exercise)
         m_recall->SetUpTypedExercise();
         break;
     }
-    if (m_context.settings.Settings().SayWords) {
+    // Said as it appears only in a language already known: a question never waits for another.
+    if (m_context.settings.Settings().SayWords && !m_context.store.Language().isEmpty()) {
         SayQuestionWord();
     }
 }

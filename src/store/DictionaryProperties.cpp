@@ -17,12 +17,15 @@ QString Read(SqliteConnection& connection, const QString& name)
     return select.Step() ? select.ColumnText(0) : QString();
 }
 
-void Write(SqliteConnection& connection, const QString& name, const QString& value)
+void Write(SqliteConnection& connection, const QString& name, const QString& value, const UserText& purpose)
 {
-    connection.Execute(
+    SqliteStatement create(connection,
         QStringLiteral("CREATE TABLE IF NOT EXISTS glossmere_properties (name TEXT PRIMARY KEY, value TEXT)"));
+    create.SetPurpose(purpose);
+    create.Run();
     SqliteStatement insert(
         connection, QStringLiteral("INSERT OR REPLACE INTO glossmere_properties (name, value) VALUES (:name, :value)"));
+    insert.SetPurpose(purpose);
     insert.BindText(":name", name);
     insert.BindText(":value", value);
     insert.Run();

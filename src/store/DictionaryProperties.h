@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/UserText.h"
+
 #include <QString>
 
 class SqliteConnection;
@@ -15,7 +17,7 @@ inline const QString kLanguage = QStringLiteral("language");
 
 // The value of the property; empty when it is not set or the file has no property table.
 QString Read(SqliteConnection& connection, const QString& name);
-// Sets the property, making the table if the file has none.
-void Write(SqliteConnection& connection, const QString& name, const QString& value);
+// Sets the property, making the table if the file has none. A failure names `purpose`.
+void Write(SqliteConnection& connection, const QString& name, const QString& value, const UserText& purpose = {});
 
 } // namespace DictionaryProperties

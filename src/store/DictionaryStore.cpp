@@ -232,6 +232,15 @@ bool DictionaryStore::HasHistoryTable()
     return statement.Step() && statement.ColumnInteger(0) > 0;
 }
 
+void DictionaryStore::SetLanguage(const QString& code)
+{
+    SqliteConnection& connection = Connection();
+    const UserText purpose = Purpose("save_language", "save the language of the words of");
+    RunInTransaction(connection, purpose,
+        [&] { DictionaryProperties::Write(connection, DictionaryProperties::kLanguage, code, purpose); });
+    m_language = code;
+}
+
 void DictionaryStore::AddToHistory(const HistoryDay& figures)
 {
     SqliteConnection& connection = Connection();

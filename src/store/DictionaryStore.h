@@ -47,6 +47,8 @@ public:
     bool IsOpen() const { return m_connection != nullptr; }
     // The language of the open dictionary's words ("en"), empty when it does not say.
     const QString& Language() const { return m_language; }
+    // Makes `code` the language of the open dictionary's words, in a durable commit of its own.
+    void SetLanguage(const QString& code);
     QString Path() const;
     // True when the file could only be opened for reading: every edit will fail.
     bool IsReadOnly() const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
@@ -81,4 +82,12 @@ bool QtPrompts::Error(const QString& text)
 QString QtPrompts::OpenFile(const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
+}
+
+int QtPrompts::Choose(const QString& text, const QStringList& options)
+{
+    bool ok = false;
+    const QString chosen
+        = QInputDialog::getItem(Owner(), QApplication::applicationDisplayName(), text, options, 0, false, &ok);
+    return ok ? int(options.indexOf(chosen)) : -1;
 }

@@ -45,7 +45,7 @@ private:
         }
         QStringList languages;
         for (const QLocale& locale : m_engine->availableLocales()) {
-            languages << QLocale::languageToString(locale.language());
+            languages << QLocale::languageToCode(locale.language());
         }
         Q_EMIT Learned(2, languages);
     }
@@ -123,16 +123,23 @@ UserText SystemSpeech::Problem(const QString& language) const
     case State::Ready:
         break;
     }
-    if (!m_languages.contains(QLocale::languageToString(QLocale(language).language()))) {
+    if (!m_languages.contains(QLocale::languageToCode(QLocale(language).language()))) {
         return missing(
             "no_voice", "There is no voice for the dictionary's language (package speech-dispatcher-espeak-ng).");
     }
     return {};
 }
 
+QStringList SystemSpeech::Languages() const
+{
+    QStringList languages(m_languages.begin(), m_languages.end());
+    languages.sort();
+    return m_state == State::Ready ? languages : QStringList();
+}
+
 void SystemSpeech::Say(const QString& text, const QString& language)
 {
-    if (!ProblemFor(language).IsEmpty() || text.isEmpty()) {
+    if (language.isEmpty() || !ProblemFor(language).IsEmpty() || text.isEmpty()) {
         return;
     }
     QMetaObject::invokeMethod(

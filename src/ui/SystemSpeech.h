@@ -21,6 +21,7 @@ public:
     SystemSpeech();
     ~SystemSpeech() override;
 
+    QStringList Languages() const override;
     void Say(const QString& text, const QString& language) override;
 
 private:
@@ -32,5 +33,5 @@ private:
     QThread* m_thread; // owned, unless a hung service keeps it past the end (see the destructor)
     SpeechWorker* m_worker; // lives on m_thread
     State m_state = State::Starting;
-    QSet<QString> m_languages; // what the engine can say: QLocale language names
+    QSet<QString> m_languages; // what the engine can say: language codes ("en")
 };

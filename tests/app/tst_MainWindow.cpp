@@ -4,6 +4,7 @@
 #include "stats/MaintenanceCommands.h"
 #include "stats/StatisticsWindow.h"
 #include "support/DictionaryBuilder.h"
+#include "support/DictionaryProbe.h"
 #include "support/TestProgram.h"
 #include "ui/GradientPanel.h"
 #include "windows/HelpWindow.h"
@@ -356,12 +357,28 @@ private Q_SLOTS:
         QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_speech_no_voice"));
         QTest::keyClick(main, Qt::Key_S);
         QCOMPARE(program.speech.Said().size(), 3);
-        // A dictionary that does not name its language.
-        program.speech.SetLanguages({ "en" });
+        // A dictionary that does not name its language: shown without a question, even when
+        // words are said as they appear; the first word to be said asks, once, among the
+        // languages with a voice, and the answer stays in the file.
+        program.speech.SetLanguages({ "en", "es" });
+        app.Settings().Settings().SayWords = true;
         program.prompts.ExpectOpenFile(unset);
         main->OpenDictionaryCommand();
-        QVERIFY(!say->isEnabled());
-        QCOMPARE(say->toolTip(), app.Texts().LookupMessage("form1_message_speech_no_language"));
+        VERIFY_PROMPTS(program.prompts);
+        QVERIFY(say->isEnabled());
+        program.prompts.ExpectChoose({});
+        QTest::keyClick(main, Qt::Key_S);
+        QCOMPARE(program.prompts.ShownPrompts().last().options, QStringList({ "English", "Spanish" }));
+        QCOMPARE(program.prompts.LastText(), app.Texts().LookupMessage("form1_message_ask_word_language"));
+        QCOMPARE(program.speech.Said().size(), 3);
+        program.prompts.ExpectChoose("Spanish");
+        QTest::mouseClick(say, Qt::LeftButton);
+        QTest::keyClick(main, Qt::Key_S);
+        VERIFY_PROMPTS(program.prompts);
+        QCOMPARE(program.speech.Said().mid(3), QStringList({ "casa/es", "casa/es" }));
+        QCOMPARE(DictionaryProbe::Query(unset, "SELECT value FROM glossmere_properties WHERE name = 'language'"),
+            QString("es"));
+        app.Settings().Settings().SayWords = false;
     }
 
     void minimizingHidesToTheTray()

@@ -58,10 +58,12 @@ QMap<QString, QStringList> RequiredKeys()
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
                 "not_dictionary", "damaged" })
-        + Prefixed("message_speech_", { "no_language", "starting", "no_plugin", "no_service", "no_voice" })
+        + Prefixed("message_speech_", { "starting", "no_plugin", "no_service", "no_voice" })
+        + Prefixed("message_word_language_", { "en", "de", "es", "fr", "it", "nl", "pl", "pt", "ru", "uk" })
+        + QStringList { "message_ask_word_language" }
         + Prefixed("message_purpose_",
-            { "read_cards", "save_cards", "save_card", "read_block", "reset", "return_removed", "card_order",
-                "save_history", "read_history" });
+            { "read_cards", "save_cards", "save_card", "reset", "return_removed", "card_order", "save_history",
+                "read_history", "save_language" });
     keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8)
         + Prefixed("message_", { "status_new", "status_learning", "status_learned", "status_removed", "share_line" });
     keys["Form3"] = QStringList { "Form3" };

@@ -46,9 +46,10 @@ private:
 // one before, so only the last is "being said"), and speaks the languages it is given.
 class FakeSpeech final : public Speech {
 public:
+    QStringList Languages() const override { return m_languages; }
     void Say(const QString& text, const QString& language) override
     {
-        if (ProblemFor(language).IsEmpty()) {
+        if (!language.isEmpty() && ProblemFor(language).IsEmpty()) {
             m_said.append(text + QLatin1Char('/') + language);
         }
     }

@@ -13,6 +13,8 @@ const char* KindName(ScriptedPrompts::Kind kind)
         return "error";
     case ScriptedPrompts::Kind::OpenFile:
         return "file dialog";
+    case ScriptedPrompts::Kind::Choose:
+        return "choice";
     }
     return "?";
 }
@@ -43,6 +45,26 @@ ScriptedPrompts& ScriptedPrompts::ExpectOpenFile(const QString& chosenPath)
     return *this;
 }
 
+ScriptedPrompts& ScriptedPrompts::ExpectChoose(const QString& option)
+{
+    m_script.append({ Kind::Choose, !option.isEmpty(), option });
+    return *this;
+}
+
+int ScriptedPrompts::Choose(const QString& text, const QStringList& options)
+{
+    m_shown.append({ Kind::Choose, text, {}, {}, false, options });
+    const Answer* answer = Next(Kind::Choose, text);
+    if (answer == nullptr || !answer->accept) {
+        return -1;
+    }
+    if (!options.contains(answer->path)) {
+        m_problems.append(QStringLiteral("the choice \"%1\" has no option \"%2\"").arg(text, answer->path));
+        return -1;
+    }
+    return int(options.indexOf(answer->path));
+}
+
 const ScriptedPrompts::Answer* ScriptedPrompts::Next(Kind kind, const QString& text)
 {
     if (m_script.isEmpty()) {
@@ -64,40 +86,41 @@ ScriptedPrompts::Shown ScriptedPrompts::Prompt(int n) const
     if (n >= 0 && n < m_shown.size()) {
         return m_shown[n];
     }
-    return { Kind::OpenFile, QStringLiteral("<prompt %1 never shown; %2 were>").arg(n).arg(m_shown.size()), {}, {} };
+    return { Kind::OpenFile, QStringLiteral("<prompt %1 never shown; %2 were>").arg(n).arg(m_shown.size()), {}, {},
+        false, {} };
 }
 
 bool ScriptedPrompts::Confirm(const QString& text)
 {
-    m_shown.append({ Kind::Confirm, text, {}, {} });
+    m_shown.append({ Kind::Confirm, text, {}, {}, false, {} });
     const Answer* answer = Next(Kind::Confirm, text);
     return answer != nullptr && answer->accept;
 }
 
 bool ScriptedPrompts::ConfirmIrreversible(const QString& text)
 {
-    m_shown.append({ Kind::Confirm, text, {}, {}, true });
+    m_shown.append({ Kind::Confirm, text, {}, {}, true, {} });
     const Answer* answer = Next(Kind::Confirm, text);
     return answer != nullptr && answer->accept;
 }
 
 bool ScriptedPrompts::Information(const QString& text)
 {
-    m_shown.append({ Kind::Information, text, {}, {} });
+    m_shown.append({ Kind::Information, text, {}, {}, false, {} });
     const Answer* answer = Next(Kind::Information, text);
     return answer != nullptr && answer->accept;
 }
 
 bool ScriptedPrompts::Error(const QString& text)
 {
-    m_shown.append({ Kind::Error, text, {}, {} });
+    m_shown.append({ Kind::Error, text, {}, {}, false, {} });
     const Answer* answer = Next(Kind::Error, text);
     return answer != nullptr && answer->accept;
 }
 
 QString ScriptedPrompts::OpenFile(const QString& title, const QString& folder, const QString& filter)
 {
-    m_shown.append({ Kind::OpenFile, title, folder, filter });
+    m_shown.append({ Kind::OpenFile, title, folder, filter, false, {} });
     const Answer* answer = Next(Kind::OpenFile, title);
     return answer != nullptr ? answer->path : QString();
 }

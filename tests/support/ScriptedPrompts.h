@@ -11,7 +11,7 @@
 // reported, as is an expected answer left unused.
 class ScriptedPrompts final : public Prompts {
 public:
-    enum class Kind { Confirm, Information, Error, OpenFile };
+    enum class Kind { Confirm, Information, Error, OpenFile, Choose };
 
     struct Shown {
         Kind kind;
@@ -19,18 +19,22 @@ public:
         QString folder; // the file dialog's folder
         QString filter; // the file dialog's filter
         bool noByDefault = false; // a confirmation before something that cannot be undone
+        QStringList options; // the list of a choice
     };
 
     ScriptedPrompts& ExpectConfirm(bool yes);
     ScriptedPrompts& ExpectInformation(bool ok = true);
     ScriptedPrompts& ExpectError(bool ok = true);
     ScriptedPrompts& ExpectOpenFile(const QString& chosenPath);
+    // The user picks the option with this text (or cancels, for an empty one).
+    ScriptedPrompts& ExpectChoose(const QString& option);
 
     bool Confirm(const QString& text) override;
     bool ConfirmIrreversible(const QString& text) override;
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    int Choose(const QString& text, const QStringList& options) override;
 
     const QList<Shown>& ShownPrompts() const { return m_shown; }
     // The prompt shown n-th (from 0); one that never came reads as a prompt of no kind whose
