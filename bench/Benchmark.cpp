@@ -4,6 +4,7 @@
 #include "FrameActions.h"
 #include "PeakMemory.h"
 #include "RawDictionary.h"
+#include "StatisticsBench.h"
 #include "Stopwatch.h"
 #include "base/AppError.h"
 #include "browser/CardBrowser.h"
@@ -143,6 +144,8 @@ void Benchmark::Run()
     MeasureOpening(large);
     MeasureSteps(large);
     MeasureStatistics(large);
+    StatisticsBench::MeasureOpening(
+        CopyOf(large, QStringLiteral("history")), large.cards, Runs(large.cards), m_table, m_out);
     MeasureReset(small);
     MeasureReset(large);
     MeasureLearningBlock(small, false);

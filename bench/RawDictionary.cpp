@@ -204,3 +204,14 @@ int RawDictionary::LearningBlock(int maxBlockSize)
     }
     return rows;
 }
+
+int RawDictionary::ReadHistory()
+{
+    RawStatement select(m_db, StatementCatalogue::ReadHistory().sql);
+    int rows = 0;
+    while (select.Step()) {
+        select.ReadRow(nullptr);
+        ++rows;
+    }
+    return rows;
+}

@@ -37,6 +37,8 @@ public:
     void ResetStatistics();
     // The store's learning block statement; returns the rows, every column read.
     int LearningBlock(int maxBlockSize);
+    // The store's statement reading the history of learning; returns the days, every column read.
+    int ReadHistory();
 
 private:
     [[noreturn]] void Fail(const char* what) const;

@@ -1,5 +1,6 @@
 #include "stats/MaintenanceCommands.h"
 
+#include "base/Clock.h"
 #include "base/EventPump.h"
 #include "base/IniFile.h"
 #include "base/Prompts.h"
@@ -51,6 +52,11 @@ void MaintenanceCommands::ShowStatistics()
     m_statistics->SetCounts(m_context.store.Browser().Statuses(),
         { text("form2_message_status_new"), text("form2_message_status_learning"), text("form2_message_status_learned"),
             text("form2_message_status_removed"), text("form2_message_share_line") });
+    // Today as the clock has it now: the same day the history was written under.
+    m_statistics->SetHistory(m_context.store.History(), m_context.services.clock.LocalDate(),
+        { { text("form2_message_chart_learned"), text("form2_message_chart_answers"), text("form2_message_chart_right"),
+              text("form2_message_chart_wrong"), text("form2_message_chart_date") },
+            text("form2_message_streak") });
     m_showModal(*m_statistics);
 }
 

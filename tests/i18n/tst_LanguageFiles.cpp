@@ -64,8 +64,10 @@ QMap<QString, QStringList> RequiredKeys()
         + Prefixed("message_purpose_",
             { "read_cards", "save_cards", "save_card", "reset", "return_removed", "card_order", "save_history",
                 "read_history", "save_language" });
-    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 8)
-        + Prefixed("message_", { "status_new", "status_learning", "status_learned", "status_removed", "share_line" });
+    keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 9) + Range("RadioButton", 1, 2)
+        + Prefixed("message_",
+            { "status_new", "status_learning", "status_learned", "status_removed", "share_line", "chart_learned",
+                "chart_answers", "chart_right", "chart_wrong", "chart_date", "streak" });
     keys["Form3"] = QStringList { "Form3" };
     keys["Form4"] = QStringList { "Label_vspomnit", "Label_otvet", "XPPanel1", "message_exercise_statistic",
         "message_full_statistic", "message_learning_is_finished", "message_vibor_perevoda",

@@ -149,6 +149,29 @@ private Q_SLOTS:
         VERIFY_PROMPTS(r.program.prompts);
     }
 
+    // Each answer goes to the local day on the clock when it is given, not the day the
+    // session began; a change of time zone sends later answers to the new local day and
+    // leaves the days already written where they are.
+    void answersAreRecordedOnTheLocalDayOfTheAnswer()
+    {
+        Running r(TwoCards(), "Kol correct answers=1\nPopup delay=0\n");
+        r.program.clock.SetLocalTime(QTime(23, 59, 40));
+        r.StartLearning();
+        r.ChooseOption(TranslationOf(r.AskedWord()));
+        QCOMPARE(r.History(), QString("2026-03-02 0 1 0 1"));
+
+        r.program.clock.SetLocalDate(QDate(2026, 3, 3));
+        r.program.clock.SetLocalTime(QTime(0, 0, 5));
+        const QString asked = r.AskedWord();
+        r.Click(r.LabelShowing("label_translation2_", TranslationOf(asked == "apple" ? "pear" : "apple")));
+        QCOMPARE(r.History(), QString("2026-03-02 0 1 0 1; 2026-03-03 0 0 1 0"));
+
+        r.program.clock.ChangeTimeZone(-3 * 3600); // back to 21:00:05 on the 2nd
+        r.ChooseOption(TranslationOf(asked)); // right after a wrong answer: scores nothing
+        r.Click(r.LabelShowing("label_translation2_", TranslationOf(r.AskedWord() == "apple" ? "pear" : "apple")));
+        QCOMPARE(r.History(), QString("2026-03-02 0 1 1 1; 2026-03-03 0 0 1 0"));
+    }
+
     void translationCutShortOnScreenIsJudgedWhole()
     {
         const QString endless = QString("необыкновенно длинный перевод ").repeated(10).trimmed();

@@ -2,11 +2,13 @@
 #include "app/MainWindow.h"
 #include "stats/MaintenanceCommands.h"
 #include "stats/StatisticsWindow.h"
+#include "store/DictionaryStore.h"
 #include "support/TestProgram.h"
 #include "ui/ShareBar.h"
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QtTest>
 
 class TestStatisticsWindow : public QObject {
@@ -29,6 +31,23 @@ private:
         }
         StatisticsWindow* Window() const { return app->Statistics(); }
         ShareBar* Shares() const { return Window()->findChild<ShareBar*>("ShareBar1"); }
+        template <class T = QWidget> T* Find(const char* name) const
+        {
+            T* widget = Window()->findChild<T*>(name);
+            if (widget == nullptr) {
+                qFatal("no widget %s", name);
+            }
+            return widget;
+        }
+        // The history written into the open dictionary, and the window shown again over it.
+        void ShowHistory(std::initializer_list<HistoryDay> days)
+        {
+            for (const HistoryDay& day : days) {
+                app->Store().AddToHistory(day);
+            }
+            app->Main()->Maintenance().ShowStatistics();
+            Window()->show();
+        }
     };
 
 private Q_SLOTS:
@@ -93,6 +112,75 @@ private Q_SLOTS:
         VERIFY_PROMPTS(s.program.prompts);
     }
 
+    void chartOfAKnownHistory_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QStringList>("monthAxes");
+        QTest::addColumn<QString>("streak");
+        QTest::newRow("english") << QByteArray("english")
+                                 << QStringList { "3", "0", "9", "0", "1 Feb", "16 Feb", "2 Mar" }
+                                 << "Days in a row with a session: 2";
+        QTest::newRow("russian") << QByteArray("russian")
+                                 << QStringList { "3", "0", "9", "0", "01.02", "16.02", "02.03" }
+                                 << "Дней подряд с занятиями: 2";
+    }
+    void chartOfAKnownHistory()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QStringList, monthAxes);
+        QFETCH(QString, streak);
+        Shown s("L*DD", language);
+        const QDate today = s.program.clock.LocalDate(); // 2 March 2026
+        s.ShowHistory({ { today.addDays(-60), 7, 30, 2, 1 }, { today.addDays(-29), 1, 2, 0, 1 },
+            { today.addDays(-1), 2, 4, 5, 1 }, { today, 3, 6, 1, 1 } });
+        HistoryChart* chart = s.Find<HistoryChart>("HistoryChart1");
+        QVERIFY(chart->isVisible());
+        QVERIFY(!s.Find("Label9")->isVisible());
+        QCOMPARE(chart->Series()->Days().size(), size_t(30));
+        QCOMPARE(chart->Series()->Days().front(), (HistoryDay { today.addDays(-29), 1, 2, 0, 1 }));
+        QCOMPARE(chart->Series()->Days().back(), (HistoryDay { today, 3, 6, 1, 1 }));
+        QCOMPARE(chart->AxisLabels(), monthAxes);
+        QCOMPARE(s.Find<QLabel>("Label10")->text(), streak);
+        // Under the picture: the periods, the chart, the streak, each below the one before,
+        // all inside the window.
+        const QRect picture = s.Shares()->geometry();
+        const QRect periods = s.Find("RadioButton1")->geometry().united(s.Find("RadioButton2")->geometry());
+        const QRect streakLine = s.Find("Label10")->geometry();
+        QVERIFY(periods.top() > picture.bottom() && chart->geometry().top() > periods.bottom());
+        QVERIFY(streakLine.top() > chart->geometry().bottom());
+        for (const QRect& part : { picture, periods, chart->geometry(), streakLine }) {
+            QVERIFY(s.Window()->rect().contains(part));
+        }
+        QVERIFY(chart->width() >= chart->sizeHint().width());
+
+        // The longer period reaches the older day, which tops both scales.
+        QTest::mouseClick(s.Find("RadioButton2"), Qt::LeftButton);
+        QCOMPARE(chart->Series()->Days().size(), size_t(90));
+        QCOMPARE(chart->AxisLabels().mid(0, 4), QStringList({ "7", "0", "32", "0" }));
+        QCOMPARE(s.Find<QLabel>("Label10")->text(), streak);
+    }
+
+    void periodWithoutLearningShowsASentence()
+    {
+        Shown s("L*", "english");
+        s.ShowHistory({});
+        const auto sentenceOnly = [&s] {
+            auto* sentence = s.Find<QLabel>("Label9");
+            return sentence->isVisible() && !sentence->text().isEmpty()
+                && s.Window()->rect().contains(sentence->geometry()) && !s.Find("HistoryChart1")->isVisible()
+                && !s.Find("Label10")->isVisible();
+        };
+        QVERIFY(sentenceOnly());
+        QCOMPARE(s.Find<QLabel>("Label9")->text(),
+            QString("No learning sessions in these days yet. The chart appears as soon as you start learning."));
+        // Learning two months ago: nothing in the last 30 days, a chart over the last 90.
+        s.ShowHistory({ { s.program.clock.LocalDate().addDays(-60), 1, 1, 0, 1 } });
+        QVERIFY(sentenceOnly());
+        QTest::mouseClick(s.Find("RadioButton2"), Qt::LeftButton);
+        QVERIFY(s.Find("HistoryChart1")->isVisible() && !s.Find("Label9")->isVisible());
+        QCOMPARE(s.Find<QLabel>("Label10")->text(), QString("Days in a row with a session: 0"));
+    }
+
     void coloursReadInGrey()
     {
         // Seen in grey (printed, or by a reader who cannot tell the hues apart) every two
@@ -104,6 +192,9 @@ private Q_SLOTS:
                 QVERIFY2(apart >= 40, qPrintable(QString("statuses %1 and %2: %3 apart").arg(a).arg(b).arg(apart)));
             }
         }
+        // The chart's right and wrong answers are stacked in one bar.
+        const std::array<QColor, 3> series = HistoryChart::SeriesColours();
+        QVERIFY(qAbs(qGray(series[1].rgb()) - qGray(series[2].rgb())) >= 40);
     }
 };
 

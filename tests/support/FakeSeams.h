@@ -5,6 +5,7 @@
 #include "base/Shell.h"
 #include "base/Speech.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QStringList>
 #include <QUrl>
@@ -20,6 +21,14 @@ public:
     void Advance(qint64 ms) { m_monotonic += ms; }
     void SetLocalTime(const QTime& time) { m_time = time; }
     void SetLocalDate(const QDate& date) { m_date = date; }
+    // The system's time zone changes by `seconds` (east positive): the local date and time
+    // jump by that much, the monotonic counter does not.
+    void ChangeTimeZone(qint64 seconds)
+    {
+        const QDateTime moved = QDateTime(m_date, m_time, Qt::UTC).addSecs(seconds);
+        m_date = moved.date();
+        m_time = moved.time();
+    }
 
 private:
     qint64 m_monotonic = 1000;
