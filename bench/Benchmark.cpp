@@ -1,6 +1,7 @@
 #include "Benchmark.h"
 
 #include "BenchSeams.h"
+#include "EditorBench.h"
 #include "PeakMemory.h"
 #include "RawDictionary.h"
 #include "Stopwatch.h"
@@ -140,6 +141,9 @@ void Benchmark::Run()
     MeasureOpening(large);
     MeasureSteps(large);
     MeasureStatistics(large);
+    EditorBench(m_table, m_out, m_options.quick)
+        .Run({ CopyOf(small, QStringLiteral("editor")), small.cards },
+            { CopyOf(large, QStringLiteral("editor")), large.cards });
     MeasureReset(small);
     MeasureReset(large);
     MeasureLearningBlock(small, false);

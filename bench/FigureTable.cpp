@@ -28,8 +28,19 @@ bool FigureTable::Met(const Figure& figure)
         && (figure.maxOurs <= 0 || figure.ours < figure.maxOurs);
 }
 
+FigureTable::Figure FigureTable::Budget(QString name, double ours, double allowedMs)
+{
+    Figure figure(std::move(name), ours, allowedMs);
+    figure.maxRatio = 1;
+    figure.budget = true;
+    return figure;
+}
+
 QString FigureTable::TargetText(const Figure& figure)
 {
+    if (figure.budget) {
+        return QStringLiteral("<= %1 (budget)").arg(Value(figure.floor, figure.unit));
+    }
     QString text = figure.floorName.isEmpty() ? QStringLiteral("ratio <= %1").arg(figure.maxRatio)
                                               : QStringLiteral("<= %1 %2").arg(figure.maxRatio).arg(figure.floorName);
     if (figure.maxOurs > 0) {

@@ -27,7 +27,11 @@ public:
         double maxRatio = 1.5;
         double maxOurs = 0; // an upper bound on ours itself; 0 for none
         QString floorName; // what the floor is, for the target text ("durable updates")
+        bool budget = false; // the floor is a time allowed, not a measurement: ours must stay within it
     };
+
+    // A figure held to a time allowed (a frame of 16 ms) instead of a measured floor.
+    static Figure Budget(QString name, double ours, double allowedMs);
 
     static double Ratio(const Figure& figure);
     static bool Met(const Figure& figure);

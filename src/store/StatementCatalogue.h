@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CardTable.h"
 #include "store/SqlValue.h"
 
 #include <QByteArray>
@@ -49,6 +50,16 @@ Entry HasHistory();
 Entry ReadHistory();
 // 18. Forgets every day.
 Entry ClearHistory();
+
+// 19. A new card: every column of `tab` bound from a CardRecord, in column order (the
+//    dictionary writer binds the same statement card after card).
+Entry InsertCard(const CardRecord& card);
+QString CardInsert();
+QByteArray CardInsertParameter(int column);
+// 20. The id a new card takes: one past the largest.
+Entry NextCardId();
+// 21. Deletes one card by row id.
+Entry DeleteCard(qint64 rowId);
 
 // The statement behind a posted row edit: the given columns of one row, found by row id.
 QString RowUpdate(const QStringList& columns);
