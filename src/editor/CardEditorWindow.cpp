@@ -24,8 +24,9 @@ namespace {
 // the language files ("form_editor_message_language_en").
 const char* const kLanguageCodes[] = { "", "en", "ru", "es", "de", "fr", "it", "pt", "pl", "uk", "nl" };
 
-// The table's columns' widths at first: the texts wide, the counters narrow.
-constexpr int kColumnWidths[] = { 150, 130, 210, 120, 110, 70, 70, 70, 70 };
+// The table's columns' widths at first: the texts wide, the counters narrow; the
+// translation takes what the window has left.
+constexpr int kColumnWidths[] = { 130, 110, 190, 120, 150, 76, 76, 76, 76 };
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
 {
@@ -56,7 +57,7 @@ CardEditorWindow::CardEditorWindow(Context context, QWidget* parent)
     setWindowTitle(QStringLiteral("Редактор карточек"));
     BuildControls();
     BuildKeys();
-    resize(860, 520);
+    resize(1000, 560);
     connect(m_model, &CardListModel::CardsChanged, this, &CardEditorWindow::CardsChanged);
     connect(m_model, &CardListModel::CardsChanged, this, &CardEditorWindow::ShowCount);
     connect(m_model, &CardListModel::modelReset, this, &CardEditorWindow::ShowCount);
@@ -93,6 +94,7 @@ void CardEditorWindow::BuildControls()
     for (int column = 0; column < CardListModel::kColumnCount; ++column) {
         m_table->setColumnWidth(column, kColumnWidths[column]);
     }
+    m_table->horizontalHeader()->setSectionResizeMode(CardListModel::Translation, QHeaderView::Stretch);
     connect(m_table, &QTableView::activated, m_table, [this](const QModelIndex& index) { m_table->edit(index); });
 
     m_add = MakeButton(this, "Button_add", QStringLiteral("Добавить карточку"));

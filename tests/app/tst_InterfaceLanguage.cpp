@@ -24,7 +24,7 @@ namespace {
 
 // Card contents, the product's name, file names, and key names as keyboards print them.
 const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat", "Enter",
-    "Esc" };
+    "Insert", "Ctrl", "Delete", "Esc" };
 
 QString TranslationOf(const QString& word)
 {
