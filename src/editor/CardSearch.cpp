@@ -4,6 +4,8 @@
 #include "store/Dataset.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -47,26 +49,70 @@ void CardSearch::Build(Dataset& cards)
     }
 }
 
-bool CardSearch::Matches(int record, const std::string& folded) const
+CardSearch::Needle::Needle(const std::string& folded)
+    : text(folded)
+{
+    // How common a byte is in the cards' texts, roughly: a UTF-8 lead byte (shared by a
+    // whole alphabet) and a blank most, a continuation byte least.
+    const auto commonness = [](unsigned char byte) {
+        if (byte >= 0xc0) {
+            return 3;
+        }
+        if (byte >= 0x80) {
+            return 0;
+        }
+        return byte == ' ' ? 3 : std::isalpha(byte) ? 1 : 2;
+    };
+    for (size_t i = 1; i < text.size(); ++i) {
+        if (commonness(static_cast<unsigned char>(text[i])) < commonness(static_cast<unsigned char>(text[anchor]))) {
+            anchor = i;
+        }
+    }
+}
+
+bool CardSearch::Matches(int record, const Needle& needle) const
 {
     const Span& span = m_spans[size_t(record - 1)];
-    return std::string_view(m_folded).substr(span.offset, span.size).find(folded) != std::string_view::npos;
+    if (needle.text.empty()) {
+        return true;
+    }
+    if (span.size < needle.text.size()) {
+        return false;
+    }
+    // The anchor byte is found with memchr, then the whole needle compared around it.
+    const char* begin = m_folded.data() + span.offset;
+    const char* first = begin + needle.anchor;
+    const char* last = begin + span.size - (needle.text.size() - needle.anchor - 1);
+    const char anchor = needle.text[needle.anchor];
+    while (first < last) {
+        const auto* found = static_cast<const char*>(std::memchr(first, anchor, size_t(last - first)));
+        if (found == nullptr) {
+            return false;
+        }
+        if (std::memcmp(found - needle.anchor, needle.text.data(), needle.text.size()) == 0) {
+            return true;
+        }
+        first = found + 1;
+    }
+    return false;
 }
 
 std::vector<int> CardSearch::Narrow(const std::string& folded, const std::vector<int>& candidates) const
 {
+    const Needle needle(folded);
     std::vector<int> found;
     found.reserve(candidates.size());
     std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(found),
-        [&](int record) { return record >= 1 && record <= Count() && Matches(record, folded); });
+        [&](int record) { return record >= 1 && record <= Count() && Matches(record, needle); });
     return found;
 }
 
 std::vector<int> CardSearch::FindAll(const std::string& folded) const
 {
+    const Needle needle(folded);
     std::vector<int> found;
     for (int record = 1; record <= Count(); ++record) {
-        if (Matches(record, folded)) {
+        if (Matches(record, needle)) {
             found.push_back(record);
         }
     }

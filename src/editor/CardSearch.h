@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Dataset;
@@ -28,8 +29,6 @@ public:
 
     // The query as the search compares it: case-folded, UTF-8, control characters dropped.
     static std::string Folded(const QString& query);
-    // Whether the record's texts contain the folded query.
-    bool Matches(int record, const std::string& folded) const;
     // The records (ascending) among `candidates` whose texts contain the folded query.
     std::vector<int> Narrow(const std::string& folded, const std::vector<int>& candidates) const;
     // Every record whose texts contain the folded query.
@@ -43,6 +42,16 @@ public:
     void Move(int from, int to);
 
 private:
+    // A folded query and the byte of it the search looks for first: the one least likely to
+    // stand in a text (a Cyrillic letter's second byte rather than the first, which every
+    // Cyrillic letter shares), so few places need a full comparison.
+    struct Needle {
+        explicit Needle(const std::string& folded);
+        std::string_view text;
+        size_t anchor = 0;
+    };
+    bool Matches(int record, const Needle& needle) const;
+
     struct Span {
         size_t offset;
         size_t size;
