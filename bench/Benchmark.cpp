@@ -2,6 +2,7 @@
 
 #include "BenchSeams.h"
 #include "FrameActions.h"
+#include "EditorBench.h"
 #include "PeakMemory.h"
 #include "RawDictionary.h"
 #include "StatisticsBench.h"
@@ -146,6 +147,9 @@ void Benchmark::Run()
     MeasureStatistics(large);
     StatisticsBench::MeasureOpening(
         CopyOf(large, QStringLiteral("history")), large.cards, Runs(large.cards), m_table, m_out);
+    EditorBench(m_table, m_out, m_options.quick)
+        .Run({ CopyOf(small, QStringLiteral("editor")), small.cards },
+            { CopyOf(large, QStringLiteral("editor")), large.cards });
     MeasureReset(small);
     MeasureReset(large);
     MeasureLearningBlock(small, false);

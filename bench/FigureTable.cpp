@@ -30,6 +30,13 @@ bool FigureTable::Met(const Figure& figure)
     return Ratio(figure) <= figure.maxRatio && (figure.maxOurs <= 0 || figure.ours < figure.maxOurs);
 }
 
+FigureTable::Figure FigureTable::Budget(QString name, double ours, double allowedMs)
+{
+    Figure figure(std::move(name), ours, 0);
+    figure.maxOurs = allowedMs;
+    return figure;
+}
+
 QString FigureTable::TargetText(const Figure& figure)
 {
     if (figure.floor <= 0) {

@@ -31,6 +31,9 @@ public:
 
     // A figure without a floor is held to its bound alone: maxOurs (one frame, for the
     // actions a user takes).
+    // A figure held to a time allowed (a frame of 16 ms) instead of a measured floor.
+    static Figure Budget(QString name, double ours, double allowedMs);
+
     static double Ratio(const Figure& figure);
     static bool Met(const Figure& figure);
     static QString TargetText(const Figure& figure);

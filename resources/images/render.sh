@@ -23,7 +23,7 @@ render "$icons/scalable/glossmere.svg" 256 256 "$images/glossmere-256.png"
 render "$images/splash.svg" 410 231 "$images/splash.png"
 
 # toolbar
-for name in remove-card next-card previous-card; do
+for name in remove-card next-card previous-card edit-cards; do
     render "$images/$name.svg" 22 22 "$images/$name.png"
 done
 render "$images/learn.svg" 32 32 "$images/learn.png"

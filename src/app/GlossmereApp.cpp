@@ -7,6 +7,7 @@
 #include "base/StartupSettings.h"
 #include "base/Tray.h"
 #include "base/UserText.h"
+#include "editor/CardEditorWindow.h"
 #include "i18n/QtTranslations.h"
 #include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
@@ -75,7 +76,7 @@ void GlossmereApp::Start()
     CreateWindows();
     for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics },
              { "form3", m_information }, { "form4", m_learning.get() }, { "form5", m_settingsDialog },
-             { "form7", m_about }, { "form15", m_subscription.get() } }) {
+             { "form7", m_about }, { "form_editor", m_editor }, { "form15", m_subscription.get() } }) {
         m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
     }
     m_splash->hide();
@@ -95,6 +96,7 @@ void GlossmereApp::CreateWindows()
     m_learning = std::make_unique<LearningWindow>();
     m_settingsDialog = new SettingsDialog(m_main.get());
     m_about = new AboutWindow(m_services.shell, m_main.get());
+    m_editor = new CardEditorWindow({ *m_store, m_services.prompts, *m_texts }, m_main.get());
     m_subscription = std::make_unique<SubscriptionPrompt>(m_services.shell);
     m_tray.SetTexts({ m_texts->LookupMessage(QStringLiteral("form1_message_tray_open")),
         m_texts->LookupMessage(QStringLiteral("form1_message_tray_settings")),
@@ -123,6 +125,14 @@ void GlossmereApp::ConnectCommands()
         m_main.get(), &MainWindow::LearningRequested, m_learningController, &LearningController::StartLearningSession);
     QObject::connect(m_learningController, &LearningController::BlockLearned, m_main.get(),
         [this] { m_main->Browser().ShowPosition(); });
+    // The card editor over the open dictionary; the main window follows each change.
+    QObject::connect(m_main.get(), &MainWindow::EditorRequested, m_main.get(), [this] {
+        m_editor->OpenDictionary();
+        m_showModal(*m_editor);
+    });
+    QObject::connect(
+        m_editor, &CardEditorWindow::CardsChanged, m_main.get(), [this] { m_main->Browser().FollowCardChanges(); });
+    QObject::connect(m_editor, &CardEditorWindow::LanguageChanged, m_main.get(), &MainWindow::ShowSpeechState);
     QObject::connect(&m_tray, &Tray::OpenRequested, m_main.get(), [this] { BringBack(); });
     const auto openSettings = [this] { m_settingsController->OpenSettingsDialog(m_showModal); };
     QObject::connect(m_main.get(), &MainWindow::SettingsRequested, m_main.get(), openSettings);

@@ -16,6 +16,7 @@
 #include <memory>
 
 class AboutWindow;
+class CardEditorWindow;
 class DictionaryInfoWindow;
 class LearningController;
 class LearningWindow;
@@ -58,6 +59,7 @@ public:
     SettingsDialog* SettingsWindow() const { return m_settingsDialog; }
     ReminderTimer* Reminders() const { return m_reminders.get(); }
     AboutWindow* About() const { return m_about; }
+    CardEditorWindow* Editor() const { return m_editor; }
     SubscriptionPrompt* Subscription() const { return m_subscription.get(); }
     SplashWindow* Splash() const { return m_splash.get(); }
 
@@ -90,6 +92,7 @@ private:
     DictionaryInfoWindow* m_information = nullptr;
     SettingsDialog* m_settingsDialog = nullptr;
     AboutWindow* m_about = nullptr;
+    CardEditorWindow* m_editor = nullptr;
     std::unique_ptr<SubscriptionPrompt> m_subscription;
     LearningController* m_learningController = nullptr; // owned by the learning window
     // Declared last, so they are destroyed before the windows they refer to.

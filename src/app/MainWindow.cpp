@@ -138,6 +138,9 @@ void MainWindow::BuildToolbar(QWidget* client)
     m_say->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
     connect(m_say, &QToolButton::clicked, this, &MainWindow::SayWord);
     connect(&m_context.services.speech, &Speech::Changed, this, &MainWindow::ShowSpeechState);
+    // Opens the card editor.
+    QToolButton* edit = MakeToolButton(toolbar, "LMDSpeedButton_edit", 292, 22, ":/images/edit-cards.png");
+    connect(edit, &QToolButton::clicked, this, &MainWindow::EditorRequested);
 }
 
 void MainWindow::BuildCardArea(QWidget* client)
@@ -212,6 +215,9 @@ void MainWindow::BuildMenu()
         [this] { Guarded([this] { m_maintenance->ResetStatistics(); }); });
     connect(service->addAction(QStringLiteral("Вернуть в изучение удаленные карточки")), &QAction::triggered, this,
         [this] { Guarded([this] { m_maintenance->ReturnRemovedCards(); }); });
+    QAction* editor = service->addAction(QStringLiteral("Редактор карточек..."));
+    editor->setObjectName(QStringLiteral("N_editor"));
+    connect(editor, &QAction::triggered, this, &MainWindow::EditorRequested);
 
     QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
     QAction* helpItem = help->addAction(QStringLiteral("Справка"));

@@ -56,11 +56,15 @@ public:
     // none) and comes back; a window already on the screen stays as it is.
     void HideToTray();
     void BringBack();
+    // The speaker button: enabled when the dictionary's language can be said, its tooltip
+    // saying what is missing otherwise.
+    void ShowSpeechState();
 
 Q_SIGNALS:
     void SettingsRequested();
     void AboutRequested();
     void LearningRequested();
+    void EditorRequested();
     void Closed(); // closing the main window ends the program
 
 protected:
@@ -74,9 +78,6 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void ChooseDictionaryAtFirstStart();
-    // The speaker button: enabled when the dictionary's language can be said, its tooltip
-    // saying what is missing otherwise.
-    void ShowSpeechState();
     void SayWord();
     // The file dialog's filter: dictionary files, named in the interface language.
     QString DictionaryFilter() const;

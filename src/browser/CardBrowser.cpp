@@ -23,6 +23,34 @@ CardBrowser::CardBrowser(DictionaryStore& store, Prompts& prompts, const Languag
 {
 }
 
+void CardBrowser::SetCurrentRecord(int record)
+{
+    m_currentRecord = record;
+    m_currentRowId = 0;
+    if (record > 0 && record <= RecordCount()) {
+        Dataset& cards = m_store.Browser();
+        cards.MoveTo(record);
+        m_currentRowId = cards.RowId();
+    }
+}
+
+void CardBrowser::FollowCardChanges()
+{
+    Dataset& cards = m_store.Browser();
+    int record = m_currentRowId != 0 && RecordCount() > 0 ? cards.RecordOf(m_currentRowId) : 0;
+    for (int r = 1; record == 0 && r <= RecordCount(); ++r) {
+        cards.MoveTo(r);
+        record = cards.IntegerAt(ActiveWord) != 0 ? r : 0;
+    }
+    SetCurrentRecord(record);
+    if (record > 0) {
+        ShowCard(record);
+    } else {
+        m_view.ShowCardTexts({}, {}, {});
+    }
+    ShowPosition();
+}
+
 int CardBrowser::RecordCount() const
 {
     // Without an open dictionary there is nothing to page through.
@@ -106,12 +134,12 @@ void CardBrowser::NextStep()
     }
     if (found > 0) {
         MoveMark(old, found, false);
-        m_currentRecord = found;
+        SetCurrentRecord(found);
         ShowCard(found);
     } else if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info1")))) {
         // Going on from the first card shows it even when it was removed.
         MoveMark(old, 1, true);
-        m_currentRecord = 1;
+        SetCurrentRecord(1);
         ShowCard(1);
     }
     ShowPosition();
@@ -127,7 +155,7 @@ void CardBrowser::PreviousStep()
     if (old == 1) {
         if (m_prompts.Confirm(m_texts.LookupMessage(QStringLiteral("form1_message_learning_info2")))) {
             MoveMark(old, count, true);
-            m_currentRecord = count;
+            SetCurrentRecord(count);
             ShowCard(count);
         }
         ShowPosition();
@@ -142,7 +170,7 @@ void CardBrowser::PreviousStep()
         }
     }
     MoveMark(old, taken, false);
-    m_currentRecord = taken;
+    SetCurrentRecord(taken);
     ShowCard(taken);
     ShowPosition();
 }

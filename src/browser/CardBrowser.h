@@ -4,7 +4,9 @@
 // browser stands on one record (CurrentRecord) and keeps exactly that card marked
 // active in the file, so the next opening starts there. A card the browser moves to
 // enters learning (unless it is learned); removed cards are skipped when paging. The
-// rules live here, without a window: the main window shows what CardView is told.
+// rules live here, without a window: the main window shows what CardView is told. The
+// browser knows its card by row id as well, so when the card editor adds, moves or deletes
+// cards it finds its card again (FollowCardChanges) without reading the dictionary anew.
 
 #include <QString>
 
@@ -27,7 +29,12 @@ public:
     CardBrowser(DictionaryStore& store, Prompts& prompts, const LanguageTable& texts, CardView& view);
 
     int CurrentRecord() const { return m_currentRecord; }
-    void SetCurrentRecord(int record) { m_currentRecord = record; }
+    void SetCurrentRecord(int record);
+
+    // After the card editor changed cards: the browser stands on its card again wherever it
+    // now is, or, when it was deleted, on the card the store marked in its place; then it
+    // shows that card (none for an empty dictionary) and the position.
+    void FollowCardChanges();
 
     // Shows the card of a record number; nothing for 0 or less.
     void ShowCard(int record);
@@ -60,4 +67,5 @@ private:
     const LanguageTable& m_texts;
     CardView& m_view;
     int m_currentRecord = 0;
+    qint64 m_currentRowId = 0; // the current card's row id; 0 with none
 };

@@ -3,11 +3,11 @@
 #include "learning/AnswerPopup.h"
 #include "learning/ExerciseHost.h"
 #include "learning/LearningSession.h"
-#include "learning/PartOfSpeech.h"
 #include "learning/RecallPanel.h"
 #include "learning/TypedAnswer.h"
 #include "store/CardTable.h"
 #include "store/Dataset.h"
+#include "store/PartOfSpeech.h"
 #include "ui/FittedText.h"
 #include "ui/Placement.h"
 

@@ -266,9 +266,7 @@ void Dataset::Swap(Dataset& other) noexcept
 
 void Dataset::MoveTo(int record)
 {
-    if (record < 1 || record > RecordCount()) {
-        throw AppError(QStringLiteral("There is no card number %1; the list holds %2.").arg(record).arg(RecordCount()));
-    }
+    RequireRecord(record);
     if (m_editing && record != m_record) {
         Cancel();
     }
@@ -454,6 +452,11 @@ void Dataset::Set(const QString& column, SqlValue value)
     m_changes.emplace_back(position, std::move(value));
 }
 
+void Dataset::SetNull(const QString& column)
+{
+    Set(column, SqlValue());
+}
+
 void Dataset::SetText(const QString& column, const QString& value)
 {
     Set(column, value);
@@ -524,4 +527,103 @@ void Dataset::Cancel()
 {
     m_changes.clear();
     m_editing = false;
+}
+
+void Dataset::RequireRecord(int record) const
+{
+    if (record < 1 || record > RecordCount()) {
+        throw AppError(QStringLiteral("There is no card number %1; the list holds %2.").arg(record).arg(RecordCount()));
+    }
+}
+
+int Dataset::PlaceInOrder(const HeaderOrder& order, const QString& header, qint64 id, int movingRecord) const
+{
+    const int headerColumn = ColumnIndex(CardTable::ColumnName(CardTable::Header));
+    const int idColumn = ColumnIndex(CardTable::ColumnName(CardTable::Id));
+    const auto cell
+        = [this](int record, int column) { return m_cells[size_t(record - 1) * size_t(m_width) + size_t(column)]; };
+    // A binary search over the other rows, the k-th of which (from 0) is record k + 1, or
+    // k + 2 once past the row being moved.
+    const bool moving = movingRecord >= 1 && movingRecord <= RecordCount();
+    int low = 0;
+    int high = RecordCount() - (moving ? 1 : 0);
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const int record = moving && middle + 1 >= movingRecord ? middle + 2 : middle + 1;
+        const int compared = order.Compare(TextOf(cell(record, headerColumn)), header);
+        if (compared < 0 || (compared == 0 && IntegerOf(cell(record, idColumn)) < id)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low + 1;
+}
+
+void Dataset::InsertRecord(int record, qint64 rowId, const std::vector<SqlValue>& values)
+{
+    if (record < 1 || record > RecordCount() + 1) {
+        throw AppError(QStringLiteral("A card cannot go to place %1 of a list of %2.").arg(record).arg(RecordCount()));
+    }
+    std::vector<Cell> row(size_t(m_width), kNullCell);
+    for (size_t column = 0; column < row.size() && column < values.size(); ++column) {
+        row[column] = StoreValue(values[column]);
+    }
+    m_cells.insert(m_cells.begin() + ptrdiff_t(size_t(record - 1) * size_t(m_width)), row.begin(), row.end());
+    m_rowIds.insert(m_rowIds.begin() + (record - 1), rowId);
+    if (m_statusColumn >= 0) {
+        TallyStatus(row[size_t(m_statusColumn)], 1);
+    }
+    if (m_record >= record || m_record == 0) {
+        ++m_record;
+    }
+}
+
+void Dataset::RemoveRecord(int record)
+{
+    RequireRecord(record);
+    if (m_editing && m_record == record) {
+        Cancel();
+    }
+    const auto first = m_cells.begin() + ptrdiff_t(size_t(record - 1) * size_t(m_width));
+    if (m_statusColumn >= 0) {
+        TallyStatus(*(first + m_statusColumn), -1);
+    }
+    // The row's texts stay in the shared buffer until the next load: taking them out would
+    // move every text after them.
+    m_cells.erase(first, first + m_width);
+    m_rowIds.erase(m_rowIds.begin() + (record - 1));
+    if (m_record > record || m_record > RecordCount()) {
+        --m_record;
+    }
+}
+
+void Dataset::MoveRecord(int from, int to)
+{
+    RequireRecord(from);
+    RequireRecord(to);
+    const auto width = ptrdiff_t(m_width);
+    const auto cellAt = [&](int record) { return m_cells.begin() + (record - 1) * width; };
+    const auto idAt = [&](int record) { return m_rowIds.begin() + (record - 1); };
+    if (from < to) {
+        std::rotate(cellAt(from), cellAt(from + 1), cellAt(to + 1));
+        std::rotate(idAt(from), idAt(from + 1), idAt(to + 1));
+    } else if (from > to) {
+        std::rotate(cellAt(to), cellAt(from), cellAt(from + 1));
+        std::rotate(idAt(to), idAt(from), idAt(from + 1));
+    }
+    // The current record stays on its row.
+    if (m_record == from) {
+        m_record = to;
+    } else if (from < to && m_record > from && m_record <= to) {
+        --m_record;
+    } else if (from > to && m_record >= to && m_record < from) {
+        ++m_record;
+    }
+}
+
+int Dataset::RecordOf(qint64 rowId) const
+{
+    const auto found = std::find(m_rowIds.begin(), m_rowIds.end(), rowId);
+    return found == m_rowIds.end() ? 0 : int(found - m_rowIds.begin()) + 1;
 }

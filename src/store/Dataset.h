@@ -24,7 +24,9 @@ class SqliteStatement;
 // a text in one shared buffer of UTF-8 bytes), so a dictionary of 100,000 cards costs about
 // 12 MB and no allocation per card. The dataset is a snapshot: changes made through
 // another dataset or statement show only after it is loaded again, or when they are
-// passed on to it (SetPostListener, ApplyWritten).
+// passed on to it (SetPostListener, ApplyWritten), except the rows the store adds, removes
+// or moves itself (InsertRecord, RemoveRecord, MoveRecord), which keep that layout: the
+// cells shift in place and a new row's texts go to the end of the shared buffer.
 class Dataset {
 public:
     Dataset() = default;
@@ -77,6 +79,22 @@ public:
     void Post();
     // Drops the collected changes.
     void Cancel();
+    // Sets a column to NULL in the edit under way.
+    void SetNull(const QString& column);
+
+    // The record number a row with this header and id takes in header order among the other
+    // rows (those of a dataset loaded with that order); `movingRecord`, when given, is a row
+    // being moved, left out of the count.
+    int PlaceInOrder(const HeaderOrder& order, const QString& header, qint64 id, int movingRecord = 0) const;
+    // Puts a row before `record` (RecordCount() + 1 appends), its values in column order
+    // (missing ones NULL), in memory only: the caller has written it to the file.
+    void InsertRecord(int record, qint64 rowId, const std::vector<SqlValue>& values);
+    // Takes a row out of memory; the caller has deleted it from the file.
+    void RemoveRecord(int record);
+    // Moves a row so that it becomes record `to`; the rows between shift by one.
+    void MoveRecord(int from, int to);
+    // The record number of the row with this row id; 0 when the dataset holds none.
+    int RecordOf(qint64 rowId) const;
 
     // One column's new value, as a post wrote it.
     using Change = std::pair<QString, SqlValue>;
@@ -111,6 +129,7 @@ private:
     void SetCell(size_t row, int position, const SqlValue& value);
     // Counts a status cell in or out of m_statuses; only a text can be a known status.
     void TallyStatus(Cell cell, int delta);
+    void RequireRecord(int record) const;
 
     QStringList m_columns;
     QHash<QString, int> m_columnIndex;

@@ -10,7 +10,9 @@
 #include "store/StatementCatalogue.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
+#include <sqlite3.h>
 
 namespace {
 
@@ -43,6 +45,32 @@ void RunInTransaction(SqliteConnection& connection, const UserText& purpose, con
             connection.Execute(QStringLiteral("ROLLBACK"));
         }
         throw;
+    }
+}
+
+// The four texts the card editor changes; blanks at either end never matter in them.
+bool IsEditableText(CardTable::Column column)
+{
+    return column == CardTable::Header || column == CardTable::Transcription || column == CardTable::Translation
+        || column == CardTable::PartOfSpeech;
+}
+
+// What a text column holds for the text typed: a missing transcription is NULL, as in a new
+// card, so the main window shows no brackets for it.
+SqlValue StoredText(CardTable::Column column, const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() && column == CardTable::Transcription) {
+        return SqlValue();
+    }
+    return trimmed;
+}
+
+void RequireWord(const QString& word)
+{
+    if (word.trimmed().isEmpty()) {
+        throw AppError(UserText(
+            QStringLiteral("form1_message_error_no_word"), QStringLiteral("A card needs a word; type one first.")));
     }
 }
 
@@ -120,8 +148,6 @@ int DictionaryStore::OpenDictionary(const QString& path)
 
 int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connection)
 {
-    const QString activeWord = CardTable::ColumnName(CardTable::ActiveWord);
-    const QString status = CardTable::ColumnName(CardTable::Status);
     // The first marked card in header order is the current one; further marks stay as they are.
     // (The column's position is fixed by the format and checked on opening.)
     for (int record = 1; record <= browser.RecordCount(); ++record) {
@@ -139,18 +165,24 @@ int DictionaryStore::FindOrRepairMark(Dataset& browser, SqliteConnection& connec
     // write fails for a reason the file's permissions do not show (another program's lock,
     // a full disk, a trigger in the file refusing changes): the row stays as in the file.
     if (CanWrite(connection)) {
-        browser.Edit();
-        browser.SetFlag(activeWord, true);
-        const QString current = browser.Text(status);
-        if (current != CardTable::StatusValue::kLearned && current != CardTable::StatusValue::kIgnore) {
-            browser.SetText(status, QString(CardTable::StatusValue::kLearning));
-        }
+        MarkAsCurrent(browser, 1, true);
         try {
             browser.Post();
         } catch (const AppError&) {
         }
     }
     return 1;
+}
+
+void DictionaryStore::MarkAsCurrent(Dataset& cards, int record, bool keepRemoved)
+{
+    cards.MoveTo(record);
+    const QString status = cards.TextAt(CardTable::Status);
+    cards.Edit();
+    cards.SetFlag(CardTable::ColumnName(CardTable::ActiveWord), true);
+    if (status != CardTable::StatusValue::kLearned && !(keepRemoved && status == CardTable::StatusValue::kIgnore)) {
+        cards.SetText(CardTable::ColumnName(CardTable::Status), QString(CardTable::StatusValue::kLearning));
+    }
 }
 
 void DictionaryStore::ReadAllCards(SqliteConnection& connection, Dataset& cards) const
@@ -281,4 +313,107 @@ int DictionaryStore::ReturnRemovedCards()
     RunEntry(Connection(), StatementCatalogue::ReturnRemovedCards(),
         Purpose("return_removed", "return the removed cards to learning in"));
     return Connection().ChangedRows();
+}
+
+int DictionaryStore::AddCard(const CardRecord& card)
+{
+    SqliteConnection& connection = Connection();
+    CardRecord values = card;
+    const auto* given = std::get_if<QString>(&values[CardTable::Header]);
+    const QString word = given ? given->trimmed() : QString();
+    RequireWord(word);
+    for (const CardTable::Column column :
+        { CardTable::Header, CardTable::Transcription, CardTable::Translation, CardTable::PartOfSpeech }) {
+        if (const auto* text = std::get_if<QString>(&values[column])) {
+            values[column] = StoredText(column, *text);
+        }
+    }
+    int record = 0;
+    RunAsOneEdit([&] {
+        const UserText purpose = Purpose("add_card", "add the card \"%1\" to", { word });
+        SqliteStatement nextId(connection, StatementCatalogue::NextCardId().sql);
+        nextId.SetPurpose(purpose);
+        values[CardTable::Id] = nextId.Step() ? nextId.ColumnInteger(0) : qint64(1);
+        RunEntry(connection, StatementCatalogue::InsertCard(values), purpose);
+        const qint64 rowId = sqlite3_last_insert_rowid(connection.Handle());
+        record = m_browser.PlaceInOrder(m_order, word, std::get<qint64>(values[CardTable::Id]));
+        m_browser.InsertRecord(record, rowId, std::vector<SqlValue>(values.values.begin(), values.values.end()));
+        // The first card of a dictionary is its current one.
+        if (m_browser.RecordCount() == 1) {
+            MarkAsCurrent(m_browser, record, true);
+            m_browser.Post();
+        }
+    });
+    return record;
+}
+
+int DictionaryStore::ChangeCardText(int record, CardTable::Column column, const QString& text)
+{
+    if (!IsEditableText(column)) {
+        throw AppError(
+            QStringLiteral("The card editor cannot change the column \"%1\".").arg(CardTable::ColumnName(column)));
+    }
+    if (column == CardTable::Header) {
+        RequireWord(text);
+    }
+    int placed = record;
+    RunAsOneEdit([&] {
+        m_browser.MoveTo(record);
+        m_browser.Edit();
+        const SqlValue value = StoredText(column, text);
+        if (IsNull(value)) {
+            m_browser.SetNull(CardTable::ColumnName(column));
+        } else {
+            m_browser.SetText(CardTable::ColumnName(column), std::get<QString>(value));
+        }
+        m_browser.Post();
+        if (column == CardTable::Header) {
+            placed = m_browser.PlaceInOrder(m_order, text.trimmed(), m_browser.IntegerAt(CardTable::Id), record);
+            m_browser.MoveRecord(record, placed);
+        }
+    });
+    return placed;
+}
+
+void DictionaryStore::DeleteCards(std::vector<int> records)
+{
+    SqliteConnection& connection = Connection();
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    RunAsOneEdit([&] {
+        int markedAt = 0; // where the marked card stood among the cards left
+        const UserText purpose = Purpose("delete_cards", "delete the cards from");
+        for (auto record = records.rbegin(); record != records.rend(); ++record) {
+            m_browser.MoveTo(*record);
+            if (m_browser.IntegerAt(CardTable::ActiveWord) != 0) {
+                markedAt = *record;
+            }
+            RunEntry(connection, StatementCatalogue::DeleteCard(m_browser.RowId()), purpose);
+            m_browser.RemoveRecord(*record);
+        }
+        if (markedAt > 0) {
+            markedAt -= int(std::lower_bound(records.begin(), records.end(), markedAt) - records.begin());
+            if (const int next = NextToMark(m_browser, markedAt); next > 0) {
+                MarkAsCurrent(m_browser, next, true);
+                m_browser.Post();
+            }
+        }
+    });
+}
+
+int DictionaryStore::NextToMark(Dataset& cards, int position)
+{
+    const int count = cards.RecordCount();
+    if (count == 0) {
+        return 0;
+    }
+    const int first = position > count ? 1 : position;
+    for (int step = 0; step < count; ++step) {
+        const int record = (first - 1 + step) % count + 1;
+        cards.MoveTo(record);
+        if (cards.TextAt(CardTable::Status) != CardTable::StatusValue::kIgnore) {
+            return record;
+        }
+    }
+    return first; // every card left is removed: the next one all the same
 }

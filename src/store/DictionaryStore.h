@@ -13,13 +13,17 @@
 // holds what the file holds and never needs reading again after a block (unless another
 // program changed the file meanwhile: the store reads it again then). Bulk statements run on the connection
 // directly, the statistics reset in one transaction. The history of learning (HistoryDay.h)
-// is a table of its own beside the cards, written inside the commit of the change it records. The dictionary tool's
+// is a table of its own beside the cards, written inside the commit of the change it records.
+// The card editor's additions, changes and deletions go to the file in one commit each and
+// into the browser dataset row by row (Dataset::InsertRecord and friends), at their places in
+// header order, so a dictionary of 100,000 cards is never read again for one edit. The dictionary tool's
 // pieces (DictionaryWriter, CardCsv, DictionaryTool) use the same file, table and cipher code.
 //
 // Durability: the file keeps SQLite's rollback journal with a full sync on every commit
 // (see DictionaryFile::ApplyDurability), so a posted edit is on disk when Post returns and
 // a crash at any moment leaves each edit wholly there or wholly absent.
 
+#include "store/CardTable.h"
 #include "store/Dataset.h"
 #include "store/HeaderOrder.h"
 #include "store/HistoryDay.h"
@@ -47,7 +51,8 @@ public:
     bool IsOpen() const { return m_connection != nullptr; }
     // The language of the open dictionary's words ("en"), empty when it does not say.
     const QString& Language() const { return m_language; }
-    // Makes `code` the language of the open dictionary's words, in a durable commit of its own.
+    // Makes `code` the language of the open dictionary's words ("en"; empty for none), in a
+    // durable commit of its own.
     void SetLanguage(const QString& code);
     QString Path() const;
     // True when the file could only be opened for reading: every edit will fail.
@@ -62,6 +67,23 @@ public:
     // reach the file or none does. On failure the browser dataset is read again from the
     // file, so it never shows an edit the file does not hold, and the error is rethrown.
     void RunAsOneEdit(const std::function<void()>& edits);
+    // The card editor's commands, each one durable commit through RunAsOneEdit, the browser
+    // dataset following at once. Texts are kept without blanks at either end; an empty
+    // transcription is stored as NULL (none); a card without a word is
+    // refused with an AppError before anything is written.
+    //
+    // Adds a card and returns its record number in header order. The first card of an empty
+    // dictionary becomes the marked one in learning, as opening the dictionary would make it.
+    int AddCard(const CardRecord& card);
+    // Sets one text column (word, transcription, translation or part of speech) of a
+    // record's card and returns the card's record number afterwards: a new word moves it to
+    // its place in header order.
+    int ChangeCardText(int record, CardTable::Column column, const QString& text);
+    // Deletes the cards of the records. When the marked card is among them, the next card in
+    // order that is left and not removed (from the first again after the last) is marked in
+    // the same commit, entering learning unless it is learned.
+    void DeleteCards(std::vector<int> records);
+
     // Loads the learning block (at most maxBlockSize cards in learning) into Learning(),
     // picked from the card list in memory. Edits posted through Learning() show in Browser()
     // as soon as they are written.
@@ -89,6 +111,12 @@ private:
     // Loads every card of the file, in header order, into `cards`.
     void ReadAllCards(SqliteConnection& connection, Dataset& cards) const;
     static int FindOrRepairMark(Dataset& browser, SqliteConnection& connection);
+    // Marks the record as the current card in the edit under way, in learning unless it is
+    // learned or, when keepRemoved, removed.
+    static void MarkAsCurrent(Dataset& cards, int record, bool keepRemoved);
+    // After the marked card was deleted from `position`: the next card there or after it
+    // that is not removed, from the first again after the last; 0 for an empty list.
+    static int NextToMark(Dataset& cards, int position);
 
     EventPump& m_events;
     HeaderOrder m_order; // registered on the connection: declared before it, so it outlives it

@@ -5,6 +5,7 @@
 #include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
+#include "store/StatementCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,18 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString InsertStatement()
-{
-    QStringList names;
-    QStringList values;
-    for (int column = 0; column < CardTable::kColumnCount; ++column) {
-        names << CardTable::ColumnName(column);
-        values << QStringLiteral(":c%1").arg(column);
-    }
-    return QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
-        .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-}
 
 // Cards without an id get the next ones after the largest given, in order, so an id given
 // further down cannot collide with one the engine would have chosen.
@@ -48,10 +37,10 @@ void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
     qint64 nextId = LargestId(cards);
     connection.Execute(CardTable::CreateStatement());
     connection.Execute(QStringLiteral("BEGIN"));
-    SqliteStatement insert(connection, InsertStatement());
+    SqliteStatement insert(connection, StatementCatalogue::CardInsert());
     std::array<QByteArray, CardTable::kColumnCount> parameters;
     for (int column = 0; column < CardTable::kColumnCount; ++column) {
-        parameters.at(size_t(column)) = ":c" + QByteArray::number(column);
+        parameters.at(size_t(column)) = StatementCatalogue::CardInsertParameter(column);
     }
     for (const CardRecord& card : cards) {
         for (int column = 0; column < CardTable::kColumnCount; ++column) {

@@ -108,6 +108,42 @@ Entry DataVersion()
     return { QStringLiteral("PRAGMA data_version"), {} };
 }
 
+QString CardInsert()
+{
+    QStringList names;
+    QStringList values;
+    for (int column = 0; column < CardTable::kColumnCount; ++column) {
+        names << CardTable::ColumnName(column);
+        values << QString::fromLatin1(CardInsertParameter(column));
+    }
+    return QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
+        .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+QByteArray CardInsertParameter(int column)
+{
+    return ":c" + QByteArray::number(column);
+}
+
+Entry InsertCard(const CardRecord& card)
+{
+    Entry entry { CardInsert(), {} };
+    for (int column = 0; column < CardTable::kColumnCount; ++column) {
+        entry.parameters.append({ CardInsertParameter(column), card[column] });
+    }
+    return entry;
+}
+
+Entry NextCardId()
+{
+    return { QStringLiteral("SELECT coalesce(max(id), 0) + 1 FROM tab"), {} };
+}
+
+Entry DeleteCard(qint64 rowId)
+{
+    return { QStringLiteral("DELETE FROM tab WHERE rowid = :RowId"), { { kRowIdParameter, rowId } } };
+}
+
 QString RowUpdate(const QStringList& columns)
 {
     QStringList assignments;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CardTable.h"
 #include "store/SqlValue.h"
 
 #include <QByteArray>
@@ -54,6 +55,15 @@ Entry ClearHistory();
 // 19. A number that changes whenever another connection (another program) commits a change
 //     to the file; this connection's own commits leave it as it is.
 Entry DataVersion();
+// 20. A new card: every column of `tab` bound from a CardRecord, in column order (the
+//    dictionary writer binds the same statement card after card).
+Entry InsertCard(const CardRecord& card);
+QString CardInsert();
+QByteArray CardInsertParameter(int column);
+// 21. The id a new card takes: one past the largest.
+Entry NextCardId();
+// 22. Deletes one card by row id.
+Entry DeleteCard(qint64 rowId);
 
 // The statement behind a posted row edit: the given columns of one row, found by row id.
 QString RowUpdate(const QStringList& columns);

@@ -6,6 +6,7 @@
 #include "learning/LearningFixture.h"
 #include "support/InterfaceScript.h"
 
+#include "editor/CardEditorWindow.h"
 #include "settings/SettingsDialog.h"
 #include "stats/DictionaryInfoWindow.h"
 #include "stats/StatisticsWindow.h"
@@ -17,12 +18,13 @@
 
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTableView>
 
 namespace {
 
 // Card contents, the product's name, file names, and key names as keyboards print them.
 const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat", "Enter",
-    "Esc" };
+    "Insert", "Ctrl", "Delete", "Esc" };
 
 QString TranslationOf(const QString& word)
 {
@@ -100,6 +102,16 @@ private Q_SLOTS:
             look();
             window->hide();
         }
+        // The card editor from its menu item, with a new card's row and the question before a
+        // deletion.
+        service->actions()[6]->trigger();
+        r.app->Editor()->show();
+        r.app->Editor()->AddCard();
+        look();
+        r.program.prompts.ExpectConfirm(false);
+        r.app->Editor()->Table()->selectRow(1);
+        r.app->Editor()->DeleteSelectedCards();
+        r.app->Editor()->hide();
         // The settings dialog's pages other than the first, the language list open.
         r.app->SettingsWindow()->show();
         for (int page = 1; page < r.app->SettingsWindow()->Pages()->count(); ++page) {

@@ -1,6 +1,7 @@
 #include "app/GlossmereApp.h"
 #include "app/MainWindow.h"
 #include "base/IniFile.h"
+#include "editor/CardEditorWindow.h"
 #include "i18n/ComponentText.h"
 #include "i18n/LanguageEntry.h"
 #include "learning/LearningWindow.h"
@@ -43,9 +44,9 @@ QMap<QString, QStringList> RequiredKeys()
     keys["Form1"] = Range("LMDSpeedButton", 1, 4)
         + QStringList { "XPPanel1", "MainMenu1[0]", "MainMenu1[0][0]", "MainMenu1[0][1]", "MainMenu1[0][2]",
               "MainMenu1[1]", "MainMenu1[1][0]", "MainMenu1[1][1]", "MainMenu1[1][2]", "MainMenu1[1][3]",
-              "MainMenu1[1][4]", "MainMenu1[1][5]", "MainMenu1[2]", "MainMenu1[2][0]", "MainMenu1[2][1]",
-              "message_select_dictionary", "message_dict_notselect", "message_mode1", "message_learning_info1",
-              "message_learning_info2", "message_delete", "message_statistics_clear_question",
+              "MainMenu1[1][4]", "MainMenu1[1][5]", "MainMenu1[1][6]", "MainMenu1[2]", "MainMenu1[2][0]",
+              "MainMenu1[2][1]", "message_select_dictionary", "message_dict_notselect", "message_mode1",
+              "message_learning_info1", "message_learning_info2", "message_delete", "message_statistics_clear_question",
               "message_statistics_clear_ok", "message_history_clear_question", "message_ignore_clear_ok",
               "message_learned_count", "message_learning_words_notfound", "message_button_delete_hint",
               "message_button_next_hint", "message_button_last_hint", "message_button_say_hint",
@@ -53,7 +54,7 @@ QMap<QString, QStringList> RequiredKeys()
               "message_tray_hint", "message_dictionary_filter", "message_error_open", "message_error_access",
               "message_error_command", "message_error_exists", "message_error_not_open", "message_error_not_chosen",
               "message_error_card_gone", "message_error_settings", "message_error_unexpected", "message_error_help",
-              "message_error_detail" }
+              "message_error_detail", "message_error_no_word", "message_button_edit_hint" }
         + Prefixed("message_reason_",
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
@@ -63,7 +64,7 @@ QMap<QString, QStringList> RequiredKeys()
         + QStringList { "message_ask_word_language" }
         + Prefixed("message_purpose_",
             { "read_cards", "save_cards", "save_card", "reset", "return_removed", "card_order", "save_history",
-                "read_history", "save_language" });
+                "read_history", "save_language", "add_card", "delete_cards" });
     keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 9) + Range("RadioButton", 1, 2)
         + Prefixed("message_",
             { "status_new", "status_learning", "status_learned", "status_removed", "share_line", "chart_learned",
@@ -83,6 +84,15 @@ QMap<QString, QStringList> RequiredKeys()
         "message_language_english", "Label_typed", "message_typed_exact", "message_typed_meaning", "XPCheckBox_say" }
         + Range("Label", 1, 8) + Range("XPCheckBox", 1, 7);
     keys["Form7"] = QStringList { "Form7", "Label1", "Label2", "Label3", "Label6", "Label7", "Button1" };
+    keys["Form_editor"]
+        = QStringList { "Form_editor", "Label_search", "Label_language", "Button_add", "Button_delete", "Button_close" }
+        + Prefixed("message_",
+            { "button_add_hint", "button_delete_hint", "search_keys_hint", "search_hint", "count", "delete_question",
+                "counter_hint", "status_new", "status_learning", "status_learned", "status_removed" })
+        + Prefixed("message_column_",
+            { "word", "transcription", "translation", "part_of_speech", "status", "choice", "pairs", "recall",
+                "typed" })
+        + Prefixed("message_language_", { "none", "en", "ru", "es", "de", "fr", "it", "pt", "pl", "uk", "nl" });
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
     return keys;
 }
@@ -122,7 +132,8 @@ private Q_SLOTS:
         app.Start();
         const QMap<QString, QWidget*> windows { { "Form1", app.Main() }, { "Form2", app.Statistics() },
             { "Form3", app.Information() }, { "Form4", app.Learning() }, { "Form5", app.SettingsWindow() },
-            { "Form6", app.Splash() }, { "Form7", app.About() }, { "Form15", app.Subscription() } };
+            { "Form6", app.Splash() }, { "Form7", app.About() }, { "Form15", app.Subscription() },
+            { "Form_editor", app.Editor() } };
 
         const IniFile language(qEnvironmentVariable("GLOSSMERE_SOURCE_DIR") + "/data/Language/" + file);
         const QMap<QString, QStringList> required = RequiredKeys();

@@ -1,8 +1,8 @@
 #include "ScriptedRandom.h"
 #include "learning/ChoiceQuestion.h"
 #include "learning/PairBoard.h"
-#include "learning/PartOfSpeech.h"
 #include "learning/TypedAnswer.h"
+#include "store/PartOfSpeech.h"
 
 #include <QtTest>
 

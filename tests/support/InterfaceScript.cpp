@@ -1,6 +1,7 @@
 #include "support/InterfaceScript.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -43,6 +44,13 @@ QStringList TextsOf(const QWidget* widget)
         texts << edit->placeholderText();
     } else if (const auto* spin = qobject_cast<const QSpinBox*>(widget)) {
         texts << spin->prefix() << spin->suffix() << spin->specialValueText();
+    } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget); view && view->model()) {
+        // A table's column captions and their tooltips; its cells are the cards' own texts.
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            for (const int role : { int(Qt::DisplayRole), int(Qt::ToolTipRole) }) {
+                texts << view->model()->headerData(column, Qt::Horizontal, role).toString();
+            }
+        }
     }
     // Custom widgets keep their captions in properties named so.
     for (const char* property : { "caption", "title", "subtitle" }) {

@@ -1,4 +1,4 @@
-#include "learning/PartOfSpeech.h"
+#include "store/PartOfSpeech.h"
 
 #include <array>
 #include <utility>
@@ -9,13 +9,12 @@ namespace {
 
 const QString kOther = QStringLiteral("other");
 
-} // namespace
-
-void PartOfSpeechMarker(const QString& code, QString& marker, const MessageLookup& lookup)
+// Each code with its built-in Russian marker, in the order the editor lists them.
+const std::array<std::pair<QString, QString>, 10>& Markers()
 {
-    static const std::array<std::pair<QString, QString>, 10> kMarkers { {
-        { QStringLiteral("verb"), QStringLiteral("(глаг.)") },
+    static const std::array<std::pair<QString, QString>, 10> markers { {
         { QStringLiteral("noun"), QStringLiteral("(сущ.)") },
+        { QStringLiteral("verb"), QStringLiteral("(глаг.)") },
         { QStringLiteral("adj."), QStringLiteral("(прил.)") },
         { QStringLiteral("adv."), QStringLiteral("(нареч.)") },
         { QStringLiteral("pron."), QStringLiteral("(мест.)") },
@@ -25,7 +24,26 @@ void PartOfSpeechMarker(const QString& code, QString& marker, const MessageLooku
         { QStringLiteral("interj."), QStringLiteral("(межд.)") },
         { kOther, QStringLiteral("(др.)") },
     } };
-    for (const auto& [known, builtIn] : kMarkers) {
+    return markers;
+}
+
+} // namespace
+
+const QStringList& KnownCodes()
+{
+    static const QStringList codes = [] {
+        QStringList list;
+        for (const auto& marker : Markers()) {
+            list << marker.first;
+        }
+        return list;
+    }();
+    return codes;
+}
+
+void PartOfSpeechMarker(const QString& code, QString& marker, const MessageLookup& lookup)
+{
+    for (const auto& [known, builtIn] : Markers()) {
         if (code != known) {
             continue;
         }

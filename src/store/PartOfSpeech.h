@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
-// The part-of-speech marker shown after the asked word, from the card's code.
+// The part-of-speech codes a card's part_of_speech column knows, and the marker shown after
+// the asked word (and beside the code in the card editor) for each.
 namespace PartOfSpeech {
+
+// The known codes, in the order the card editor offers them.
+const QStringList& KnownCodes();
 
 // A message of the interface's language by its key ("form4_message_pos_verb"); empty when
 // there is none.
