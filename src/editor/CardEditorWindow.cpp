@@ -2,6 +2,8 @@
 
 #include "base/CommandGuard.h"
 #include "base/Prompts.h"
+#include "base/UserText.h"
+#include "base/WordLanguages.h"
 #include "editor/CardListModel.h"
 #include "editor/PartOfSpeechDelegate.h"
 #include "i18n/LanguageTable.h"
@@ -19,10 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The languages a dictionary's words can be in, as codes; "" is none. The names come from
-// the language files ("form_editor_message_language_en").
-const char* const kLanguageCodes[] = { "", "en", "ru", "es", "de", "fr", "it", "pt", "pl", "uk", "nl" };
 
 // The table's columns' widths at first: the texts wide, the counters narrow; the
 // translation takes what the window has left.
@@ -161,10 +159,14 @@ void CardEditorWindow::FillLanguages()
 {
     const QString current = m_context.store.Language();
     m_language->clear();
-    for (const char* code : kLanguageCodes) {
-        const QString key = QStringLiteral("form_editor_message_language_")
-            + (*code == '\0' ? QStringLiteral("none") : QString::fromLatin1(code));
-        m_language->addItem(m_context.texts.LookupMessage(key), QString::fromLatin1(code));
+    // "Not set", then the languages the program can name (WordLanguages).
+    m_language->addItem(m_context.texts.LookupMessage(QStringLiteral("form_editor_message_language_none")), QString());
+    for (const QString& code : WordLanguages::Codes()) {
+        m_language->addItem(
+            UserText(WordLanguages::NameKey(code), WordLanguages::EnglishName(code)).In([this](const QString& key) {
+                return m_context.texts.LookupMessage(key);
+            }),
+            code);
     }
     int found = m_language->findData(current);
     if (found < 0) {

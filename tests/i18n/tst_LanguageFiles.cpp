@@ -92,7 +92,7 @@ QMap<QString, QStringList> RequiredKeys()
         + Prefixed("message_column_",
             { "word", "transcription", "translation", "part_of_speech", "status", "choice", "pairs", "recall",
                 "typed" })
-        + Prefixed("message_language_", { "none", "en", "ru", "es", "de", "fr", "it", "pt", "pl", "uk", "nl" });
+        + QStringList { "message_language_none" };
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
     return keys;
 }
