@@ -8,6 +8,8 @@
 #include "base/Tray.h"
 #include "base/UserText.h"
 #include "i18n/QtTranslations.h"
+#include "importing/FileCommands.h"
+#include "importing/ImportDialog.h"
 #include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
 #include "settings/ReminderTimer.h"
@@ -75,7 +77,7 @@ void GlossmereApp::Start()
     CreateWindows();
     for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics },
              { "form3", m_information }, { "form4", m_learning.get() }, { "form5", m_settingsDialog },
-             { "form7", m_about }, { "form15", m_subscription.get() } }) {
+             { "form7", m_about }, { "form15", m_subscription.get() }, { "formimport", m_import } }) {
         m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
     }
     m_splash->hide();
@@ -102,6 +104,9 @@ void GlossmereApp::CreateWindows()
         m_texts->LookupMessage(QStringLiteral("form1_message_tray_hint")) });
     m_main->Maintenance().SetWindows(m_statistics, m_information);
     m_main->Maintenance().SetModalRunner(m_showModal);
+    m_import = new ImportDialog(m_main.get());
+    m_main->Files().SetImportDialog(m_import);
+    m_main->Files().SetModalRunner(m_showModal);
     m_reminders = std::make_unique<ReminderTimer>(
         m_settings->Settings(), m_services.clock, [this]() -> QWidget& { return BringBack(); });
     m_settingsController = std::make_unique<SettingsDialogController>(SettingsDialogController::Context {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The modal questions and notices of the program, and the file-open dialog. Windows ask
+// The modal questions and notices of the program, and the file dialogs. Windows ask
 // through this seam so that tests can script the user's answers.
 class Prompts {
 public:
@@ -19,4 +19,7 @@ public:
     virtual bool Error(const QString& text) = 0;
     // The file-open dialog; the chosen file's full path, or an empty text when cancelled.
     virtual QString OpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
+    // The file-save dialog; the chosen path, or an empty text when cancelled. It does not
+    // ask about replacing an existing file: the command asks, through Confirm, when it must.
+    virtual QString SaveFile(const QString& title, const QString& folder, const QString& filter) = 0;
 };

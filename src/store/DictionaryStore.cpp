@@ -29,23 +29,6 @@ void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& ent
     statement.Run();
 }
 
-// Runs `body` as one transaction: every change in it reaches the file or none does. The
-// transaction's own statements fail with the same purpose: a read-only file or a lock is
-// reported at BEGIN, a full disk at COMMIT.
-void RunInTransaction(SqliteConnection& connection, const UserText& purpose, const std::function<void()>& body)
-{
-    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
-    try {
-        body();
-        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
-    } catch (...) {
-        if (connection.InTransaction()) {
-            connection.Execute(QStringLiteral("ROLLBACK"));
-        }
-        throw;
-    }
-}
-
 // Whether a change could be written at all: the file opened for writing and a folder in
 // which the journal can be created.
 bool CanWrite(const SqliteConnection& connection)
@@ -162,7 +145,7 @@ void DictionaryStore::ReloadBrowserDataset()
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
 {
     try {
-        RunInTransaction(Connection(), Purpose("save_cards", "save the changes to the cards of"), edits);
+        Connection().RunInTransaction(Purpose("save_cards", "save the changes to the cards of"), edits);
     } catch (...) {
         // The list follows the file again; should that read fail too, the failure to report
         // is still the edit's.
@@ -191,7 +174,7 @@ void DictionaryStore::ResetStatistics(bool clearHistory)
     SqliteConnection& connection = Connection();
     const UserText purpose = Purpose("reset", "reset the learning statistics of");
     const bool historyToClear = clearHistory && HasHistoryTable();
-    RunInTransaction(connection, purpose, [&connection, &purpose, historyToClear] {
+    connection.RunInTransaction(purpose, [&connection, &purpose, historyToClear] {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
         }
@@ -225,7 +208,7 @@ void DictionaryStore::AddToHistory(const HistoryDay& figures)
     if (connection.InTransaction()) {
         write(); // part of the caller's commit
     } else {
-        RunInTransaction(connection, purpose, write);
+        connection.RunInTransaction(purpose, write);
     }
 }
 

@@ -74,8 +74,12 @@ public:
     // Every day of the history, in date order; none for a dictionary without a history.
     std::vector<HistoryDay> History();
 
-private:
+    // The open file, for bulk work done above the store (an import runs its own transaction
+    // on it; the caller reloads the browser dataset afterwards). Throws AppError when no
+    // dictionary is open.
     SqliteConnection& Connection();
+
+private:
     bool HasHistoryTable();
     // Loads every card of the file, in header order, into `cards`.
     void ReadAllCards(SqliteConnection& connection, Dataset& cards) const;

@@ -103,6 +103,46 @@ Entry ClearHistory()
     return { QStringLiteral("DELETE FROM history"), {} };
 }
 
+Entry InsertCard()
+{
+    QStringList names;
+    QStringList values;
+    for (int column = 0; column < CardTable::kColumnCount; ++column) {
+        names << CardTable::ColumnName(column);
+        values << QString::fromLatin1(InsertCardParameter(column));
+    }
+    return { QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
+                 .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))),
+        {} };
+}
+
+QByteArray InsertCardParameter(int column)
+{
+    return ":c" + QByteArray::number(column);
+}
+
+QList<Entry> StartImportPairs()
+{
+    return { { QStringLiteral("DROP TABLE IF EXISTS temp.import_pairs"), {} },
+        { QStringLiteral("CREATE TEMP TABLE import_pairs (header TEXT NOT NULL, translation TEXT NOT NULL, "
+                         "PRIMARY KEY (header, translation)) WITHOUT ROWID"),
+            {} },
+        { QStringLiteral("INSERT OR IGNORE INTO import_pairs SELECT coalesce(header, ''), coalesce(translation, '') "
+                         "FROM tab"),
+            {} } };
+}
+
+Entry AddImportPair(const QString& header, const QString& translation)
+{
+    return { QStringLiteral("INSERT OR IGNORE INTO import_pairs VALUES (:Header, :Translation)"),
+        { { ":Header", header }, { ":Translation", translation } } };
+}
+
+Entry DropImportPairs()
+{
+    return { QStringLiteral("DROP TABLE temp.import_pairs"), {} };
+}
+
 QString RowUpdate(const QStringList& columns)
 {
     QStringList assignments;

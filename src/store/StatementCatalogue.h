@@ -50,6 +50,19 @@ Entry ReadHistory();
 // 18. Forgets every day.
 Entry ClearHistory();
 
+// Adding cards (an import, a new dictionary).
+// 19. One card, all sixteen columns bound as ":c0" to ":c15" in table order; a NULL id lets
+//    the engine number the card after the largest.
+Entry InsertCard();
+QByteArray InsertCardParameter(int column);
+// 20 to 23. The pairs of word and translation an import has met, in a temporary table of
+//    the connection that the file never holds: made afresh and filled with the cards
+//    already there, then one pair added per imported card (a pair already there adds no
+//    row: a duplicate), and dropped at the end.
+QList<Entry> StartImportPairs();
+Entry AddImportPair(const QString& header, const QString& translation);
+Entry DropImportPairs();
+
 // The statement behind a posted row edit: the given columns of one row, found by row id.
 QString RowUpdate(const QStringList& columns);
 QByteArray RowUpdateParameter(int index);

@@ -82,3 +82,8 @@ QString QtPrompts::OpenFile(const QString& title, const QString& folder, const Q
 {
     return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
 }
+
+QString QtPrompts::SaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(Owner(), title, folder, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}

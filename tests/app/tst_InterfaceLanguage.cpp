@@ -6,6 +6,7 @@
 #include "learning/LearningFixture.h"
 #include "support/InterfaceScript.h"
 
+#include "importing/FileCommands.h"
 #include "settings/SettingsDialog.h"
 #include "stats/DictionaryInfoWindow.h"
 #include "stats/StatisticsWindow.h"
@@ -20,9 +21,10 @@
 
 namespace {
 
-// Card contents, the product's name, file names, and key names as keyboards print them.
+// Card contents, the product's name, file names, key names as keyboards print them, and the
+// names of file formats and encodings.
 const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat", "Enter",
-    "Esc" };
+    "Esc", "CSV", "TSV", "KVTML", "UTF", "Windows", "Latin", "words.csv" };
 
 QString TranslationOf(const QString& word)
 {
@@ -107,6 +109,19 @@ private Q_SLOTS:
             look();
         }
         r.app->SettingsWindow()->hide();
+        // The import dialog over a word list with a rejected row, and its result.
+        const QString words = r.program.paths.ExeFolder + "words.csv";
+        QFile list(words);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("word,translation\napple,яблоко\nplum,\n");
+        list.close();
+        r.program.prompts.ExpectOpenFile(words).ExpectInformation();
+        r.app->Main()->Files().SetModalRunner([&](QDialog& dialog) {
+            dialog.show();
+            look();
+            dialog.findChild<QPushButton*>("Button_import")->click();
+        });
+        r.Main()->ImportWordsCommand();
         // An error composed by the dictionary store.
         r.program.prompts.ExpectOpenFile(r.program.paths.ExeFolder + "missing.dat");
         r.program.prompts.ExpectError();

@@ -13,6 +13,8 @@ const char* KindName(ScriptedPrompts::Kind kind)
         return "error";
     case ScriptedPrompts::Kind::OpenFile:
         return "file dialog";
+    case ScriptedPrompts::Kind::SaveFile:
+        return "save dialog";
     }
     return "?";
 }
@@ -40,6 +42,12 @@ ScriptedPrompts& ScriptedPrompts::ExpectError(bool ok)
 ScriptedPrompts& ScriptedPrompts::ExpectOpenFile(const QString& chosenPath)
 {
     m_script.append({ Kind::OpenFile, !chosenPath.isEmpty(), chosenPath });
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectSaveFile(const QString& chosenPath)
+{
+    m_script.append({ Kind::SaveFile, !chosenPath.isEmpty(), chosenPath });
     return *this;
 }
 
@@ -99,6 +107,13 @@ QString ScriptedPrompts::OpenFile(const QString& title, const QString& folder, c
 {
     m_shown.append({ Kind::OpenFile, title, folder, filter });
     const Answer* answer = Next(Kind::OpenFile, title);
+    return answer != nullptr ? answer->path : QString();
+}
+
+QString ScriptedPrompts::SaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    m_shown.append({ Kind::SaveFile, title, folder, filter });
+    const Answer* answer = Next(Kind::SaveFile, title);
     return answer != nullptr ? answer->path : QString();
 }
 

@@ -11,7 +11,7 @@
 // reported, as is an expected answer left unused.
 class ScriptedPrompts final : public Prompts {
 public:
-    enum class Kind { Confirm, Information, Error, OpenFile };
+    enum class Kind { Confirm, Information, Error, OpenFile, SaveFile };
 
     struct Shown {
         Kind kind;
@@ -25,12 +25,14 @@ public:
     ScriptedPrompts& ExpectInformation(bool ok = true);
     ScriptedPrompts& ExpectError(bool ok = true);
     ScriptedPrompts& ExpectOpenFile(const QString& chosenPath);
+    ScriptedPrompts& ExpectSaveFile(const QString& chosenPath);
 
     bool Confirm(const QString& text) override;
     bool ConfirmIrreversible(const QString& text) override;
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
 
     const QList<Shown>& ShownPrompts() const { return m_shown; }
     // The prompt shown n-th (from 0); one that never came reads as a prompt of no kind whose

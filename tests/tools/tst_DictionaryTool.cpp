@@ -70,7 +70,8 @@ private Q_SLOTS:
     {
         const Result result = Tool({ "--help" });
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains("create [--force] [--language=CODE] OUT.dat IN.csv"));
+        QVERIFY(result.out.contains("create [--force] [--language=CODE] [WORD-LIST OPTIONS] OUT.dat IN"));
+        QVERIFY(result.out.contains("import [WORD-LIST OPTIONS] DICT.dat IN"));
     }
 
     void createExportAndCreateAgainGiveTheSameCards()
@@ -144,7 +145,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("message");
         QTest::newRow("bad quoting") << QByteArray("word,translation\na,b\nc,\"d\"x\n") << "in.csv, line 3:";
-        QTest::newRow("no translation column") << QByteArray("word\na\n") << "in.csv, line 1:";
+        QTest::newRow("one column only") << QByteArray("word\na\n") << "in.csv: it has no two columns";
     }
     void badInputLeavesNoFileBehind()
     {
