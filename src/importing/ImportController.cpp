@@ -150,6 +150,7 @@ void ImportController::ShowPreview()
     }
     QTableWidget* preview = m_context.dialog.Preview();
     preview->clearContents();
+    preview->clearSpans();
     const std::unique_ptr<WordSource> source = OpenSource();
     const ColumnMapping mapping = ChosenMapping();
     const auto lookup = [this](const QString& key) { return m_context.texts.LookupMessage(key); };
@@ -161,6 +162,7 @@ void ImportController::ShowPreview()
                 ImportTexts::AtPlace(source->PlacesAreLines(), row.place, made.rejection).In(lookup));
             item->setForeground(Qt::darkRed);
             preview->setItem(shown, 0, item);
+            preview->setSpan(shown, 0, 1, preview->columnCount());
             continue;
         }
         const int columns[]
@@ -251,6 +253,7 @@ void ImportController::SetBusy(bool busy)
         dialog.ColumnBox(WordField(field))->setEnabled(!busy);
     }
     dialog.Progress()->setValue(0);
+    dialog.Progress()->setVisible(busy);
 }
 
 void ImportController::ShowOutcome(const WordImport::Outcome& outcome)

@@ -76,6 +76,7 @@ ImportDialog::ImportDialog(QWidget* parent)
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setSelectionMode(QAbstractItemView::NoSelection);
     m_preview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_preview->verticalHeader()->hide(); // the rows' places in the file are not these numbers
     m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_preview->setMinimumSize(560,
         m_preview->horizontalHeader()->sizeHint().height()
@@ -97,6 +98,11 @@ ImportDialog::ImportDialog(QWidget* parent)
     m_progress->setRange(0, 1000);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    // Shown while an import runs; its place stays, so the buttons do not move.
+    QSizePolicy keepPlace = m_progress->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keepPlace);
+    m_progress->hide();
     bottom->addWidget(m_progress, 1);
     m_import = Named(new QPushButton(QStringLiteral("Импортировать"), this), "Button_import");
     m_import->setDefault(true);
