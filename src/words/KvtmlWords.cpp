@@ -147,14 +147,22 @@ bool KvtmlWords::Next(WordRow& row)
     return found;
 }
 
-bool KvtmlWords::NextVersion2(WordRow& row)
+bool KvtmlWords::StartEntry(const QString& element, WordRow& row)
 {
-    if (!FindStart({ QStringLiteral("entry") })) {
+    if (!FindStart({ element })) {
         return false;
     }
     row.place = ++m_entries;
     row.problem = {};
     row.fields = QStringList(qsizetype(m_columns.size()));
+    return true;
+}
+
+bool KvtmlWords::NextVersion2(WordRow& row)
+{
+    if (!StartEntry(QStringLiteral("entry"), row)) {
+        return false;
+    }
     while (m_xml.readNextStartElement()) {
         if (m_xml.name() == QLatin1String("translation")) {
             ReadTranslation(row);
@@ -185,12 +193,9 @@ void KvtmlWords::ReadTranslation(WordRow& row)
 
 bool KvtmlWords::NextVersion1(WordRow& row)
 {
-    if (!FindStart({ QStringLiteral("e") })) {
+    if (!StartEntry(QStringLiteral("e"), row)) {
         return false;
     }
-    row.place = ++m_entries;
-    row.problem = {};
-    row.fields = QStringList(qsizetype(m_columns.size()));
     int language = 0;
     while (m_xml.readNextStartElement()) {
         const bool word = m_xml.name() == QLatin1String("o") || m_xml.name() == QLatin1String("t");

@@ -48,6 +48,8 @@ private:
     void Open();
     void ReadIdentifiers();
     void SurveyFirstEntry();
+    // Moves to the next entry element and makes `row` its empty row, numbered; false at the end.
+    bool StartEntry(const QString& element, WordRow& row);
     bool NextVersion2(WordRow& row);
     bool NextVersion1(WordRow& row);
     void ReadTranslation(WordRow& row);
