@@ -13,6 +13,7 @@ public:
     bool Information(const QString&) override { return false; }
     bool Error(const QString&) override { return false; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 class NullCardView final : public CardView {

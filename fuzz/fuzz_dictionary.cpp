@@ -17,10 +17,10 @@
 #include "store/Dataset.h"
 #include "store/DictionaryFile.h"
 #include "store/DictionaryStore.h"
-#include "store/DictionaryTool.h"
 #include "store/DictionaryWriter.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
+#include "words/DictionaryTool.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,5 +1,5 @@
 #include "store/DictionaryCipher.h"
-#include "store/DictionaryTool.h"
+#include "words/DictionaryTool.h"
 
 #include "base/AppError.h"
 

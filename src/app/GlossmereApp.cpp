@@ -9,6 +9,8 @@
 #include "base/UserText.h"
 #include "editor/CardEditorWindow.h"
 #include "i18n/QtTranslations.h"
+#include "importing/FileCommands.h"
+#include "importing/ImportDialog.h"
 #include "learning/LearningController.h"
 #include "learning/LearningWindow.h"
 #include "settings/ReminderTimer.h"
@@ -76,7 +78,8 @@ void GlossmereApp::Start()
     CreateWindows();
     for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics },
              { "form3", m_information }, { "form4", m_learning.get() }, { "form5", m_settingsDialog },
-             { "form7", m_about }, { "form_editor", m_editor }, { "form15", m_subscription.get() } }) {
+             { "form7", m_about }, { "form_editor", m_editor }, { "form15", m_subscription.get() },
+             { "formimport", m_import } }) {
         m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
     }
     m_splash->hide();
@@ -104,6 +107,9 @@ void GlossmereApp::CreateWindows()
         m_texts->LookupMessage(QStringLiteral("form1_message_tray_hint")) });
     m_main->Maintenance().SetWindows(m_statistics, m_information);
     m_main->Maintenance().SetModalRunner(m_showModal);
+    m_import = new ImportDialog(m_main.get());
+    m_main->Files().SetImportDialog(m_import);
+    m_main->Files().SetModalRunner(m_showModal);
     m_reminders = std::make_unique<ReminderTimer>(
         m_settings->Settings(), m_services.clock, [this]() -> QWidget& { return BringBack(); });
     m_settingsController = std::make_unique<SettingsDialogController>(SettingsDialogController::Context {
@@ -126,10 +132,13 @@ void GlossmereApp::ConnectCommands()
     QObject::connect(m_learningController, &LearningController::BlockLearned, m_main.get(),
         [this] { m_main->Browser().ShowPosition(); });
     // The card editor over the open dictionary; the main window follows each change.
-    QObject::connect(m_main.get(), &MainWindow::EditorRequested, m_main.get(), [this] {
+    const auto openEditor = [this] {
         m_editor->OpenDictionary();
         m_showModal(*m_editor);
-    });
+    };
+    QObject::connect(m_main.get(), &MainWindow::EditorRequested, m_main.get(), openEditor);
+    // A new dictionary opens in the editor, ready for its first word.
+    QObject::connect(m_main.get(), &MainWindow::NewDictionaryOpened, m_main.get(), openEditor);
     QObject::connect(
         m_editor, &CardEditorWindow::CardsChanged, m_main.get(), [this] { m_main->Browser().FollowCardChanges(); });
     QObject::connect(m_editor, &CardEditorWindow::LanguageChanged, m_main.get(), &MainWindow::ShowSpeechState);

@@ -18,6 +18,7 @@
 class AboutWindow;
 class CardEditorWindow;
 class DictionaryInfoWindow;
+class ImportDialog;
 class LearningController;
 class LearningWindow;
 class QWidget;
@@ -55,6 +56,7 @@ public:
     MainWindow* Main() const { return m_main.get(); }
     StatisticsWindow* Statistics() const { return m_statistics; }
     DictionaryInfoWindow* Information() const { return m_information; }
+    ImportDialog* Import() const { return m_import; }
     LearningWindow* Learning() const { return m_learning.get(); }
     SettingsDialog* SettingsWindow() const { return m_settingsDialog; }
     ReminderTimer* Reminders() const { return m_reminders.get(); }
@@ -90,6 +92,7 @@ private:
     // The main window's dialogs: owned by it, as their Qt parent.
     StatisticsWindow* m_statistics = nullptr;
     DictionaryInfoWindow* m_information = nullptr;
+    ImportDialog* m_import = nullptr;
     SettingsDialog* m_settingsDialog = nullptr;
     AboutWindow* m_about = nullptr;
     CardEditorWindow* m_editor = nullptr;

@@ -11,7 +11,9 @@
 #include "base/Speech.h"
 #include "base/Tray.h"
 #include "i18n/LanguageTable.h"
+#include "importing/FileCommands.h"
 #include "stats/MaintenanceCommands.h"
+#include "store/Dataset.h"
 #include "store/DictionaryStore.h"
 #include "ui/DesignLook.h"
 #include "ui/FittedText.h"
@@ -91,6 +93,8 @@ MainWindow::MainWindow(Context context, QWidget* parent)
     BuildMenu();
     m_maintenance = std::make_unique<MaintenanceCommands>(MaintenanceCommands::Context {
         m_context.store, m_context.services, m_context.texts, m_browser, m_busyPanel, m_context.languageName, this });
+    m_files = std::make_unique<FileCommands>(
+        FileCommands::Context { m_context.store, m_context.services, m_context.texts, DictionaryFolder() });
     qApp->installEventFilter(this);
 
     // Creation: settings, language, the dictionary, the first card.
@@ -195,9 +199,19 @@ void MainWindow::BuildMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+    QAction* create = file->addAction(QStringLiteral("Новый словарь..."));
+    create->setObjectName(QStringLiteral("N_new"));
     QAction* open = file->addAction(QStringLiteral("Открыть словарь..."));
     open->setObjectName(QStringLiteral("N7"));
     file->addSeparator();
+    QAction* import = file->addAction(QStringLiteral("Импорт слов..."));
+    import->setObjectName(QStringLiteral("N_import"));
+    QAction* exportCsv = file->addAction(QStringLiteral("Экспорт в CSV..."));
+    exportCsv->setObjectName(QStringLiteral("N_export"));
+    file->addSeparator();
+    connect(create, &QAction::triggered, this, &MainWindow::NewDictionaryCommand);
+    connect(import, &QAction::triggered, this, &MainWindow::ImportWordsCommand);
+    connect(exportCsv, &QAction::triggered, this, [this] { Guarded([this] { m_files->ExportCsv(); }); });
     QAction* exit = file->addAction(QStringLiteral("Выход"));
     exit->setObjectName(QStringLiteral("N2"));
     connect(open, &QAction::triggered, this, &MainWindow::OpenDictionaryCommand);
@@ -293,13 +307,67 @@ void MainWindow::OpenDictionaryCommand()
         : m_dialogFolder;
     const QString chosen = m_context.services.prompts.OpenFile(m_dialogTitle, folder, DictionaryFilter());
     if (!chosen.isEmpty()) {
-        m_dictionaryPath = chosen;
-        m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
+        SwitchTo(chosen);
+        return;
     }
     m_word->clear();
     m_transcription->clear();
     m_translation->clear();
     OpenAndShow();
+}
+
+void MainWindow::SwitchTo(const QString& path)
+{
+    m_dictionaryPath = path;
+    m_context.settings.File().WriteString(SettingsKeys::kMain, SettingsKeys::kDict, m_dictionaryPath);
+    m_word->clear();
+    m_transcription->clear();
+    m_translation->clear();
+    OpenAndShow();
+}
+
+void MainWindow::NewDictionaryCommand()
+{
+    std::optional<QString> made;
+    Guarded([this, &made] { made = m_files->NewDictionary(); });
+    if (made) {
+        SwitchTo(*made);
+        if (m_context.store.IsOpen() && m_context.store.Path() == QFileInfo(*made).absoluteFilePath()) {
+            Q_EMIT NewDictionaryOpened();
+        }
+    }
+}
+
+void MainWindow::ImportWordsCommand()
+{
+    FileCommands::Imported imported;
+    Guarded([this, &imported] { imported = m_files->ImportWords(); });
+    if (imported.newDictionary) {
+        SwitchTo(*imported.newDictionary);
+    } else if (imported.openChanged) {
+        Guarded([this] { ReloadKeepingCurrentCard(); });
+    }
+}
+
+void MainWindow::ReloadKeepingCurrentCard()
+{
+    Dataset& cards = m_context.store.Browser();
+    if (m_browser.CurrentRecord() <= 0 || m_browser.CurrentRecord() > cards.RecordCount()) {
+        OpenAndShow(); // no card was current: the first one becomes it, as at an opening
+        return;
+    }
+    cards.MoveTo(m_browser.CurrentRecord());
+    const qint64 current = cards.RowId();
+    m_context.store.ReloadBrowserDataset();
+    for (int record = 1; record <= cards.RecordCount(); ++record) {
+        cards.MoveTo(record);
+        if (cards.RowId() == current) {
+            m_browser.SetCurrentRecord(record);
+            break;
+        }
+    }
+    m_browser.ShowPosition();
+    m_browser.ShowCard(m_browser.CurrentRecord());
 }
 
 void MainWindow::SetDictionaryCaption()

@@ -11,6 +11,7 @@
 
 struct AppPaths;
 class DictionaryStore;
+class FileCommands;
 class GradientPanel;
 class HelpWindow;
 class LanguageTable;
@@ -42,12 +43,18 @@ public:
 
     CardBrowser& Browser() { return m_browser; }
     MaintenanceCommands& Maintenance() { return *m_maintenance; }
+    FileCommands& Files() { return *m_files; }
     GradientPanel* BusyPanel() const { return m_busyPanel; }
     const QString& DictionaryPath() const { return m_dictionaryPath; }
 
     // The open command of the File menu: choose a dictionary and open it; cancelling the
     // dialog reopens the current one.
     void OpenDictionaryCommand();
+    // File > New dictionary: an empty dictionary, opened at once.
+    void NewDictionaryCommand();
+    // File > Import words: the import dialog; the words land in the open dictionary (shown
+    // anew, on the same card) or in a new one, which is opened.
+    void ImportWordsCommand();
     // Shows the help page of the interface language in the help window; a missing page is
     // an error.
     void ShowHelp();
@@ -65,6 +72,8 @@ Q_SIGNALS:
     void AboutRequested();
     void LearningRequested();
     void EditorRequested();
+    // A new, empty dictionary was made and opened: the place for its first words.
+    void NewDictionaryOpened();
     void Closed(); // closing the main window ends the program
 
 protected:
@@ -82,6 +91,11 @@ private:
     // The file dialog's filter: dictionary files, named in the interface language.
     QString DictionaryFilter() const;
     void OpenAndShow();
+    // Opens another dictionary file for good: the settings remember it.
+    void SwitchTo(const QString& path);
+    // Reads the cards again after a change made around the browser (an import) and shows
+    // the card that was current, wherever the order put it.
+    void ReloadKeepingCurrentCard();
     void SetDictionaryCaption();
     QString DictionaryFolder() const;
     void ShowCardTexts(const QString& word, const QString& transcription, const QString& translation) override;
@@ -92,6 +106,7 @@ private:
     Context m_context;
     CardBrowser m_browser;
     std::unique_ptr<MaintenanceCommands> m_maintenance;
+    std::unique_ptr<FileCommands> m_files;
     QString m_dictionaryPath;
     QString m_dialogTitle;
     HelpWindow* m_help = nullptr; // made on the first request for help

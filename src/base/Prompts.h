@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The modal questions and notices of the program, and the file-open dialog. Windows ask
+// The modal questions and notices of the program, and the file dialogs. Windows ask
 // through this seam so that tests can script the user's answers.
 class Prompts {
 public:
@@ -20,6 +20,9 @@ public:
     virtual bool Error(const QString& text) = 0;
     // The file-open dialog; the chosen file's full path, or an empty text when cancelled.
     virtual QString OpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
+    // The file-save dialog; the chosen path, or an empty text when cancelled. It does not
+    // ask about replacing an existing file: the command asks, through Confirm, when it must.
+    virtual QString SaveFile(const QString& title, const QString& folder, const QString& filter) = 0;
     // A question answered by picking one of the options from a list (the first shown
     // chosen); the option's index, or -1 when the user cancelled. Prompts that answer
     // without a user cancel.

@@ -55,6 +55,10 @@ std::vector<WindowLanguageRules> MakeRules()
                 Key("glWizardHeader1", A::SetHeaderTitle, "glWizardHeader1"),
                 Key("glWizardHeader2", A::SetHeaderComment, "glWizardHeader1") },
             LayoutStep::None },
+        { "formimport", "Form_import", "formimport_",
+            { Kind("Form", A::SetWindowCaption), Kind("Label", A::SetCaption), Kind("Button", A::SetCaption),
+                Kind("RadioButton", A::SetCaption), Kind("message", A::AddMessage) },
+            LayoutStep::None },
     };
 }
 

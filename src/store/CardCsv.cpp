@@ -1,86 +1,23 @@
 #include "store/CardCsv.h"
 
 #include "base/AppError.h"
+#include "store/CsvSplitter.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
-#include <csv.h>
 #include <optional>
 
 namespace {
 
-using Field = std::optional<QByteArray>; // nullopt: an empty unquoted field
-
-struct RawRecord {
-    int line = 0;
-    std::vector<Field> fields;
-};
-
-struct ParseState {
-    std::vector<RawRecord> records;
-    std::vector<Field> fields;
-    int recordLine = 0;
-};
-
-void OnField(void* data, size_t size, void* context)
-{
-    auto* state = static_cast<ParseState*>(context);
-    state->fields.push_back(data ? Field(QByteArray(static_cast<const char*>(data), qsizetype(size))) : Field());
-}
-
-void OnRecordEnd(int, void* context)
-{
-    auto* state = static_cast<ParseState*>(context);
-    state->records.push_back({ state->recordLine, std::move(state->fields) });
-    state->fields.clear();
-}
-
-// RFC 4180: spaces belong to the field.
-int NoSpace(unsigned char)
-{
-    return 0;
-}
+using Field = CsvSplitter::Field;
+using RawRecord = CsvSplitter::Record;
 
 [[noreturn]] void Fail(int line, const QString& reason)
 {
     throw AppError(QStringLiteral("line %1: %2").arg(line).arg(reason));
-}
-
-// Splits the text into records with libcsv, feeding it one physical line at a time so that
-// each record knows the line it starts on.
-std::vector<RawRecord> SplitRecords(const QByteArray& text, CardCsv::Separator separator)
-{
-    csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_EMPTY_IS_NULL) != 0) {
-        throw AppError(QStringLiteral("The CSV reader could not start."));
-    }
-    csv_set_delim(&parser, static_cast<unsigned char>(separator));
-    csv_set_space_func(&parser, &NoSpace);
-    ParseState state;
-    int line = 0;
-    qsizetype start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (start < text.size()) {
-        ++line;
-        qsizetype end = text.indexOf('\n', start);
-        end = end < 0 ? text.size() : end + 1;
-        if (parser.pstate == 0) { // no record under way: the next one starts on this line
-            state.recordLine = line;
-        }
-        const size_t size = size_t(end - start);
-        if (csv_parse(&parser, text.constData() + start, size, &OnField, &OnRecordEnd, &state) != size) {
-            csv_free(&parser);
-            Fail(line, QStringLiteral("a quote in the middle of an unquoted field, or text after a closing quote"));
-        }
-        start = end;
-    }
-    const int finished = csv_fini(&parser, &OnField, &OnRecordEnd, &state);
-    csv_free(&parser);
-    if (finished != 0) {
-        Fail(state.recordLine, QStringLiteral("a quoted field is not closed"));
-    }
-    return std::move(state.records);
 }
 
 QString DecodeUtf8(const Field& field, int line)
@@ -225,7 +162,7 @@ Separator SeparatorFor(const QString& path)
 
 std::vector<CardRecord> Parse(const QByteArray& text, Separator separator)
 {
-    const std::vector<RawRecord> records = SplitRecords(text, separator);
+    const std::vector<RawRecord> records = CsvSplitter::SplitAll(text, static_cast<char>(separator), true);
     if (records.empty()) {
         Fail(1, QStringLiteral("the file is empty; its first line must name the columns"));
     }
@@ -276,6 +213,19 @@ QByteArray Write(const std::vector<CardRecord>& cards, Separator separator)
         text += '\n';
     }
     return text;
+}
+
+void WriteFile(const QString& path, const std::vector<CardRecord>& cards)
+{
+    const QByteArray csv = Write(cards, SeparatorFor(path));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        throw AppError(UserText(QStringLiteral("form1_message_error_write"), QStringLiteral("Cannot write %1: %2."),
+                           { path,
+                               UserText(QStringLiteral("form1_message_reason_unwritable"),
+                                   QStringLiteral("the file cannot be written")) }),
+            file.errorString());
+    }
 }
 
 } // namespace CardCsv

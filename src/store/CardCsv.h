@@ -29,5 +29,8 @@ std::vector<CardRecord> Parse(const QByteArray& text, Separator separator);
 std::vector<CardRecord> ReadFile(const QString& path);
 
 QByteArray Write(const std::vector<CardRecord>& cards, Separator separator);
+// Writes the cards to a file (tab-separated for ".tsv"), whole or not at all: through a
+// temporary copy renamed over it. Throws AppError naming the file and the reason.
+void WriteFile(const QString& path, const std::vector<CardRecord>& cards);
 
 } // namespace CardCsv

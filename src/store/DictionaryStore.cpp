@@ -4,6 +4,7 @@
 #include "base/EventPump.h"
 #include "store/CardTable.h"
 #include "store/DictionaryFile.h"
+#include "store/CardInsert.h"
 #include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
@@ -29,23 +30,6 @@ void RunEntry(SqliteConnection& connection, const StatementCatalogue::Entry& ent
     statement.SetPurpose(purpose);
     BindAll(statement, entry);
     statement.Run();
-}
-
-// Runs `body` as one transaction: every change in it reaches the file or none does. The
-// transaction's own statements fail with the same purpose: a read-only file or a lock is
-// reported at BEGIN, a full disk at COMMIT.
-void RunInTransaction(SqliteConnection& connection, const UserText& purpose, const std::function<void()>& body)
-{
-    RunEntry(connection, { QStringLiteral("BEGIN IMMEDIATE"), {} }, purpose);
-    try {
-        body();
-        RunEntry(connection, { QStringLiteral("COMMIT"), {} }, purpose);
-    } catch (...) {
-        if (connection.InTransaction()) {
-            connection.Execute(QStringLiteral("ROLLBACK"));
-        }
-        throw;
-    }
 }
 
 // The four texts the card editor changes; blanks at either end never matter in them.
@@ -213,7 +197,7 @@ void DictionaryStore::ReloadBrowserDataset()
 void DictionaryStore::RunAsOneEdit(const std::function<void()>& edits)
 {
     try {
-        RunInTransaction(Connection(), Purpose("save_cards", "save the changes to the cards of"), edits);
+        Connection().RunInTransaction(Purpose("save_cards", "save the changes to the cards of"), edits);
     } catch (...) {
         // The list follows the file again; should that read fail too, the failure to report
         // is still the edit's.
@@ -245,7 +229,7 @@ void DictionaryStore::ResetStatistics(bool clearHistory)
     SqliteConnection& connection = Connection();
     const UserText purpose = Purpose("reset", "reset the learning statistics of");
     const bool historyToClear = clearHistory && HasHistoryTable();
-    RunInTransaction(connection, purpose, [&connection, &purpose, historyToClear] {
+    connection.RunInTransaction(purpose, [&connection, &purpose, historyToClear] {
         for (const StatementCatalogue::Entry& entry : StatementCatalogue::ResetStatements()) {
             RunEntry(connection, entry, purpose);
         }
@@ -268,7 +252,7 @@ void DictionaryStore::SetLanguage(const QString& code)
 {
     SqliteConnection& connection = Connection();
     const UserText purpose = Purpose("save_language", "save the language of the words of");
-    RunInTransaction(connection, purpose,
+    connection.RunInTransaction(purpose,
         [&] { DictionaryProperties::Write(connection, DictionaryProperties::kLanguage, code, purpose); });
     m_language = code;
 }
@@ -288,7 +272,7 @@ void DictionaryStore::AddToHistory(const HistoryDay& figures)
     if (connection.InTransaction()) {
         write(); // part of the caller's commit
     } else {
-        RunInTransaction(connection, purpose, write);
+        connection.RunInTransaction(purpose, write);
     }
 }
 
@@ -334,7 +318,7 @@ int DictionaryStore::AddCard(const CardRecord& card)
         SqliteStatement nextId(connection, StatementCatalogue::NextCardId().sql);
         nextId.SetPurpose(purpose);
         values[CardTable::Id] = nextId.Step() ? nextId.ColumnInteger(0) : qint64(1);
-        RunEntry(connection, StatementCatalogue::InsertCard(values), purpose);
+        CardInsert(connection, purpose).Add(values);
         const qint64 rowId = sqlite3_last_insert_rowid(connection.Handle());
         record = m_browser.PlaceInOrder(m_order, word, std::get<qint64>(values[CardTable::Id]));
         m_browser.InsertRecord(record, rowId, std::vector<SqlValue>(values.values.begin(), values.values.end()));

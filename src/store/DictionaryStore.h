@@ -103,8 +103,12 @@ public:
     // Every day of the history, in date order; none for a dictionary without a history.
     std::vector<HistoryDay> History();
 
-private:
+    // The open file, for bulk work done above the store (an import runs its own transaction
+    // on it; the caller reloads the browser dataset afterwards). Throws AppError when no
+    // dictionary is open.
     SqliteConnection& Connection();
+
+private:
     bool HasHistoryTable();
     // Changes when another program commits to the file (StatementCatalogue::DataVersion).
     static qint64 DataVersion(SqliteConnection& connection);

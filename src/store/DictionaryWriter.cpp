@@ -1,11 +1,10 @@
 #include "store/DictionaryWriter.h"
 
 #include "base/AppError.h"
+#include "store/CardInsert.h"
 #include "store/DictionaryFile.h"
 #include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
-#include "store/SqliteStatement.h"
-#include "store/StatementCatalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,19 +34,13 @@ qint64 LargestId(const std::vector<CardRecord>& cards)
 void Fill(SqliteConnection& connection, const std::vector<CardRecord>& cards)
 {
     qint64 nextId = LargestId(cards);
-    connection.Execute(CardTable::CreateStatement());
     connection.Execute(QStringLiteral("BEGIN"));
-    SqliteStatement insert(connection, StatementCatalogue::CardInsert());
-    std::array<QByteArray, CardTable::kColumnCount> parameters;
-    for (int column = 0; column < CardTable::kColumnCount; ++column) {
-        parameters.at(size_t(column)) = StatementCatalogue::CardInsertParameter(column);
-    }
-    for (const CardRecord& card : cards) {
-        for (int column = 0; column < CardTable::kColumnCount; ++column) {
-            const bool newId = column == CardTable::Id && IsNull(card[column]);
-            insert.Bind(parameters.at(size_t(column)).constData(), newId ? SqlValue(++nextId) : card[column]);
+    CardInsert insert(connection);
+    for (CardRecord card : cards) {
+        if (IsNull(card[CardTable::Id])) {
+            card[CardTable::Id] = ++nextId;
         }
-        insert.Run();
+        insert.Add(card);
     }
     connection.Execute(QStringLiteral("COMMIT"));
 }
@@ -58,27 +51,50 @@ namespace DictionaryWriter {
 
 void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing, const QString& language)
 {
+    Write(path, existing, language, [&cards](SqliteConnection& connection) { Fill(connection, cards); });
+}
+
+void Write(const QString& path, Existing existing, const QString& language, const Filler& fill)
+{
     const QFileInfo target(path);
+    const auto fail = [&path](const UserText& reason, const QString& detail = {}) {
+        throw AppError(UserText(QStringLiteral("form1_message_error_create"), QStringLiteral("Cannot create %1: %2."),
+                           { path, reason }),
+            detail);
+    };
     if (target.isDir()) {
-        throw AppError(QStringLiteral("Cannot create %1: it is a folder.").arg(path));
+        fail(UserText(QStringLiteral("form1_message_reason_folder"), QStringLiteral("it is a folder")));
     }
     if (existing == Existing::Keep && target.exists()) {
-        throw AppError(QStringLiteral("Cannot create %1: the file exists already.").arg(path));
+        fail(UserText(QStringLiteral("form1_message_reason_exists"), QStringLiteral("the file exists already")));
     }
     const QString temporary = target.absoluteDir().filePath(
         QStringLiteral(".%1.%2.part").arg(target.fileName()).arg(QCoreApplication::applicationPid()));
-    QFile::remove(temporary);
-    QFile::remove(temporary + QStringLiteral("-journal"));
+    const auto removeTemporary = [&temporary] {
+        QFile::remove(temporary);
+        QFile::remove(temporary + QStringLiteral("-journal"));
+    };
+    removeTemporary();
+    std::unique_ptr<SqliteConnection> connection;
     try {
-        auto connection = DictionaryFile::CreateEmpty(temporary);
-        Fill(*connection, cards);
+        connection = DictionaryFile::CreateEmpty(temporary);
+        connection->Execute(CardTable::CreateStatement());
+    } catch (const AppError& error) {
+        connection.reset();
+        removeTemporary();
+        fail(error.Text(), error.Detail());
+    }
+    // The cards' own failures (bad input, a full disk) already say what went wrong.
+    try {
+        fill(*connection);
         if (!language.isEmpty()) {
             DictionaryProperties::Write(*connection, DictionaryProperties::kLanguage, language);
         }
-    } catch (const AppError& error) {
-        QFile::remove(temporary);
-        QFile::remove(temporary + QStringLiteral("-journal"));
-        throw AppError(QStringLiteral("Cannot create %1: %2").arg(path, error.Message()));
+        connection.reset();
+    } catch (...) {
+        connection.reset();
+        removeTemporary();
+        throw;
     }
     // rename() replaces the target in one step, so readers see the old file or the new one;
     // link() puts the file in place only if the name is still free.
@@ -89,9 +105,9 @@ void Write(const QString& path, const std::vector<CardRecord>& cards, Existing e
     const int error = errno;
     QFile::remove(temporary);
     if (result != 0) {
-        const QString reason = error == EEXIST ? QStringLiteral("the file exists already")
-                                               : QString::fromLocal8Bit(std::strerror(error));
-        throw AppError(QStringLiteral("Cannot create %1: %2.").arg(path, reason));
+        fail(error == EEXIST
+                ? UserText(QStringLiteral("form1_message_reason_exists"), QStringLiteral("the file exists already"))
+                : UserText(QString::fromLocal8Bit(std::strerror(error))));
     }
 }
 

@@ -3,7 +3,10 @@
 #include "store/CardTable.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
+
+class SqliteConnection;
 
 // Makes dictionary files: the dictionary tool's `create`, the build of the shipped
 // dictionaries, the tests and the benchmark all make theirs here.
@@ -18,5 +21,11 @@ enum class Existing { Keep, Replace };
 // A language code, when given, is kept as the dictionary's language.
 void Write(const QString& path, const std::vector<CardRecord>& cards, Existing existing = Existing::Keep,
     const QString& language = {});
+
+// The same for a dictionary whose cards come from elsewhere (an import): `fill` gets the new
+// file, its card table made and empty, and adds the cards in transactions of its own. An
+// exception from it leaves no file behind and is reported as the failure to create `path`.
+using Filler = std::function<void(SqliteConnection&)>;
+void Write(const QString& path, Existing existing, const QString& language, const Filler& fill);
 
 } // namespace DictionaryWriter

@@ -1,6 +1,7 @@
 #include "store/SqliteConnection.h"
 
 #include "base/AppError.h"
+#include "store/SqliteStatement.h"
 
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -79,6 +80,25 @@ bool SqliteConnection::IsReadOnly() const
 bool SqliteConnection::InTransaction() const
 {
     return sqlite3_get_autocommit(m_db) == 0;
+}
+
+void SqliteConnection::RunInTransaction(const UserText& purpose, const std::function<void()>& body)
+{
+    const auto run = [this, &purpose](const QString& sql) {
+        SqliteStatement statement(*this, sql);
+        statement.SetPurpose(purpose);
+        statement.Run();
+    };
+    run(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        body();
+        run(QStringLiteral("COMMIT"));
+    } catch (...) {
+        if (InTransaction()) {
+            Execute(QStringLiteral("ROLLBACK"));
+        }
+        throw;
+    }
 }
 
 int SqliteConnection::ChangedRows() const

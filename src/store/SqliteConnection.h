@@ -3,6 +3,7 @@
 #include "base/UserText.h"
 
 #include <QString>
+#include <functional>
 
 struct sqlite3;
 
@@ -33,6 +34,11 @@ public:
     void SetBusyTimeout(int milliseconds);
     bool IsReadOnly() const;
     bool InTransaction() const;
+    // Runs `body` as one transaction (BEGIN IMMEDIATE ... COMMIT): every change in it reaches
+    // the file or none does. BEGIN and COMMIT fail with the given purpose: a read-only file
+    // or a lock is reported at BEGIN, a full disk at COMMIT. An exception from the body
+    // rolls the transaction back and goes on.
+    void RunInTransaction(const UserText& purpose, const std::function<void()>& body);
     int ChangedRows() const;
 
     // Throws AppError for a failed call: the user reads that the dictionary could not be

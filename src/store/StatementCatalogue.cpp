@@ -108,30 +108,22 @@ Entry DataVersion()
     return { QStringLiteral("PRAGMA data_version"), {} };
 }
 
-QString CardInsert()
+Entry InsertCard()
 {
     QStringList names;
     QStringList values;
     for (int column = 0; column < CardTable::kColumnCount; ++column) {
         names << CardTable::ColumnName(column);
-        values << QString::fromLatin1(CardInsertParameter(column));
+        values << QString::fromLatin1(InsertCardParameter(column));
     }
-    return QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
-        .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    return { QStringLiteral("INSERT INTO tab (%1) VALUES (%2)")
+                 .arg(names.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))),
+        {} };
 }
 
-QByteArray CardInsertParameter(int column)
+QByteArray InsertCardParameter(int column)
 {
     return ":c" + QByteArray::number(column);
-}
-
-Entry InsertCard(const CardRecord& card)
-{
-    Entry entry { CardInsert(), {} };
-    for (int column = 0; column < CardTable::kColumnCount; ++column) {
-        entry.parameters.append({ CardInsertParameter(column), card[column] });
-    }
-    return entry;
 }
 
 Entry NextCardId()
@@ -142,6 +134,28 @@ Entry NextCardId()
 Entry DeleteCard(qint64 rowId)
 {
     return { QStringLiteral("DELETE FROM tab WHERE rowid = :RowId"), { { kRowIdParameter, rowId } } };
+}
+
+QList<Entry> StartImportPairs()
+{
+    return { { QStringLiteral("DROP TABLE IF EXISTS temp.import_pairs"), {} },
+        { QStringLiteral("CREATE TEMP TABLE import_pairs (header TEXT NOT NULL, translation TEXT NOT NULL, "
+                         "PRIMARY KEY (header, translation)) WITHOUT ROWID"),
+            {} },
+        { QStringLiteral("INSERT OR IGNORE INTO import_pairs SELECT coalesce(header, ''), coalesce(translation, '') "
+                         "FROM tab"),
+            {} } };
+}
+
+Entry AddImportPair(const QString& header, const QString& translation)
+{
+    return { QStringLiteral("INSERT OR IGNORE INTO import_pairs VALUES (:Header, :Translation)"),
+        { { ":Header", header }, { ":Translation", translation } } };
+}
+
+Entry DropImportPairs()
+{
+    return { QStringLiteral("DROP TABLE temp.import_pairs"), {} };
 }
 
 QString RowUpdate(const QStringList& columns)

@@ -55,14 +55,21 @@ Entry ClearHistory();
 // 19. A number that changes whenever another connection (another program) commits a change
 //     to the file; this connection's own commits leave it as it is.
 Entry DataVersion();
-// 20. A new card: every column of `tab` bound from a CardRecord, in column order (the
-//    dictionary writer binds the same statement card after card).
-Entry InsertCard(const CardRecord& card);
-QString CardInsert();
-QByteArray CardInsertParameter(int column);
-// 21. The id a new card takes: one past the largest.
+// Adding cards (an import, a new dictionary).
+// 20. One card, all sixteen columns bound as ":c0" to ":c15" in table order; a NULL id lets
+//    the engine number the card after the largest.
+Entry InsertCard();
+QByteArray InsertCardParameter(int column);
+// 21 to 24. The pairs of word and translation an import has met, in a temporary table of
+//    the connection that the file never holds: made afresh and filled with the cards
+//    already there, then one pair added per imported card (a pair already there adds no
+//    row: a duplicate), and dropped at the end.
+QList<Entry> StartImportPairs();
+Entry AddImportPair(const QString& header, const QString& translation);
+Entry DropImportPairs();
+// 25. The id a new card takes: one past the largest.
 Entry NextCardId();
-// 22. Deletes one card by row id.
+// 26. Deletes one card by row id.
 Entry DeleteCard(qint64 rowId);
 
 // The statement behind a posted row edit: the given columns of one row, found by row id.

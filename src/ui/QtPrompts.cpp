@@ -84,6 +84,11 @@ QString QtPrompts::OpenFile(const QString& title, const QString& folder, const Q
     return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
 }
 
+QString QtPrompts::SaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(Owner(), title, folder, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
 int QtPrompts::Choose(const QString& text, const QStringList& options)
 {
     bool ok = false;

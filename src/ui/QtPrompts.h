@@ -18,6 +18,7 @@ public:
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
     int Choose(const QString& text, const QStringList& options) override;
 
 private:

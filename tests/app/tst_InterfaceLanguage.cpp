@@ -7,6 +7,7 @@
 #include "support/InterfaceScript.h"
 
 #include "editor/CardEditorWindow.h"
+#include "importing/FileCommands.h"
 #include "settings/SettingsDialog.h"
 #include "stats/DictionaryInfoWindow.h"
 #include "stats/StatisticsWindow.h"
@@ -22,9 +23,10 @@
 
 namespace {
 
-// Card contents, the product's name, file names, and key names as keyboards print them.
+// Card contents, the product's name, file names, key names as keyboards print them, and the
+// names of file formats and encodings.
 const QStringList kCards { "apple", "яблоко", "pear", "груша", "plum", "слива", "Glossmere", "cards.dat", "Enter",
-    "Insert", "Ctrl", "Delete", "Esc" };
+    "Insert", "Ctrl", "Delete", "Esc", "CSV", "TSV", "KVTML", "UTF", "Windows", "Latin", "words.csv" };
 
 QString TranslationOf(const QString& word)
 {
@@ -58,6 +60,23 @@ private Q_SLOTS:
         r.events.onHold = look;
         r.events.onProcess = look;
         look();
+
+        // The import dialog over a word list with a rejected row, and its result.
+        const QString words = r.program.paths.ExeFolder + "words.csv";
+        QFile list(words);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("apple,яблоко\nplum,\n"); // no header row: the columns go by number
+        list.close();
+        r.program.prompts.ExpectOpenFile(words).ExpectInformation();
+        bool imported = false;
+        r.app->Main()->Files().SetModalRunner([&](QDialog& dialog) {
+            imported = true;
+            dialog.show();
+            look();
+            dialog.findChild<QPushButton*>("Button_import")->click();
+        });
+        r.Main()->ImportWordsCommand();
+        QVERIFY2(imported, qPrintable(r.program.prompts.Report()));
 
         // A whole session: choice, pairs, recall, typed, the popup after each answer; the
         // four one-time notices and the finish message are answered.

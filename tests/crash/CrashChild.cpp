@@ -39,6 +39,7 @@ public:
     bool Information(const QString&) override { return true; }
     bool Error(const QString&) override { return true; }
     QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 class NoView final : public CardView {

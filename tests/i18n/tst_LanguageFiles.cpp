@@ -4,6 +4,7 @@
 #include "editor/CardEditorWindow.h"
 #include "i18n/ComponentText.h"
 #include "i18n/LanguageEntry.h"
+#include "importing/ImportDialog.h"
 #include "learning/LearningWindow.h"
 #include "settings/SettingsDialog.h"
 #include "stats/DictionaryInfoWindow.h"
@@ -43,28 +44,37 @@ QMap<QString, QStringList> RequiredKeys()
     QMap<QString, QStringList> keys;
     keys["Form1"] = Range("LMDSpeedButton", 1, 4)
         + QStringList { "XPPanel1", "MainMenu1[0]", "MainMenu1[0][0]", "MainMenu1[0][1]", "MainMenu1[0][2]",
-              "MainMenu1[1]", "MainMenu1[1][0]", "MainMenu1[1][1]", "MainMenu1[1][2]", "MainMenu1[1][3]",
-              "MainMenu1[1][4]", "MainMenu1[1][5]", "MainMenu1[1][6]", "MainMenu1[2]", "MainMenu1[2][0]",
-              "MainMenu1[2][1]", "message_select_dictionary", "message_dict_notselect", "message_mode1",
-              "message_learning_info1", "message_learning_info2", "message_delete", "message_statistics_clear_question",
-              "message_statistics_clear_ok", "message_history_clear_question", "message_ignore_clear_ok",
-              "message_learned_count", "message_learning_words_notfound", "message_button_delete_hint",
-              "message_button_next_hint", "message_button_last_hint", "message_button_say_hint",
-              "message_button_learn_hint", "message_tray_open", "message_tray_settings", "message_tray_exit",
-              "message_tray_hint", "message_dictionary_filter", "message_error_open", "message_error_access",
-              "message_error_command", "message_error_exists", "message_error_not_open", "message_error_not_chosen",
-              "message_error_card_gone", "message_error_settings", "message_error_unexpected", "message_error_help",
-              "message_error_detail", "message_error_no_word", "message_button_edit_hint" }
+              "MainMenu1[0][3]", "MainMenu1[0][4]", "MainMenu1[0][5]", "MainMenu1[0][6]", "MainMenu1[1]",
+              "MainMenu1[1][0]", "MainMenu1[1][1]", "MainMenu1[1][2]", "MainMenu1[1][3]", "MainMenu1[1][4]",
+              "MainMenu1[1][5]", "MainMenu1[2]", "MainMenu1[2][0]", "MainMenu1[2][1]", "message_select_dictionary",
+              "message_dict_notselect", "message_mode1", "message_learning_info1", "message_learning_info2",
+              "message_delete", "message_statistics_clear_question", "message_statistics_clear_ok",
+              "message_history_clear_question", "message_ignore_clear_ok", "message_learned_count",
+              "message_learning_words_notfound", "message_button_delete_hint", "message_button_next_hint",
+              "message_button_last_hint", "message_button_say_hint", "message_button_learn_hint", "message_tray_open",
+              "message_tray_settings", "message_tray_exit", "message_tray_hint", "message_dictionary_filter",
+              "message_error_open", "message_error_access", "message_error_command", "message_error_exists",
+              "message_error_not_open", "message_error_not_chosen", "message_error_card_gone", "message_error_settings",
+              "message_error_unexpected", "message_error_help", "message_error_detail", "message_error_no_word",
+              "message_button_edit_hint", "MainMenu1[1][6]" }
         + Prefixed("message_reason_",
             { "no_file", "missing", "folder", "unreadable", "empty", "plain_database", "no_card_table", "layout",
                 "unopenable", "engine", "read_only", "no_journal", "locked", "disk_full", "no_permission",
                 "not_dictionary", "damaged" })
+        + QStringList { "message_new_dictionary_title", "message_export_title", "message_csv_filter",
+              "message_replace_question", "message_export_ok", "message_error_create", "message_error_write",
+              "message_reason_exists", "message_reason_unwritable", "message_error_import", "message_import_line",
+              "message_import_entry" }
+        + Prefixed("message_import_reason_",
+            { "missing", "folder", "unreadable", "too_big", "utf16", "binary", "empty", "no_column", "open_quote",
+                "xml", "not_kvtml", "kvtml_version", "languages", "no_language" })
+        + Prefixed("message_import_reject_", { "no_word", "no_translation", "encoding" })
         + Prefixed("message_speech_", { "starting", "no_plugin", "no_service", "no_voice" })
         + Prefixed("message_word_language_", { "en", "de", "es", "fr", "it", "nl", "pl", "pt", "ru", "uk" })
         + QStringList { "message_ask_word_language" }
         + Prefixed("message_purpose_",
             { "read_cards", "save_cards", "save_card", "reset", "return_removed", "card_order", "save_history",
-                "read_history", "save_language", "add_card", "delete_cards" });
+                "read_history", "save_language", "add_card", "delete_cards", "import" });
     keys["Form2"] = QStringList { "Form2" } + Range("Label", 1, 9) + Range("RadioButton", 1, 2)
         + Prefixed("message_",
             { "status_new", "status_learning", "status_learned", "status_removed", "share_line", "chart_learned",
@@ -93,6 +103,14 @@ QMap<QString, QStringList> RequiredKeys()
             { "word", "transcription", "translation", "part_of_speech", "status", "choice", "pairs", "recall",
                 "typed" })
         + QStringList { "message_language_none" };
+    keys["Form_import"] = QStringList { "Form_import", "Label_file", "Button_browse", "Label_encoding", "Label_word",
+        "Label_translation", "Label_transcription", "Label_part", "Label_example", "Label_comment", "Label_preview",
+        "Label_target", "RadioButton_open", "RadioButton_new", "Button_import", "Button_cancel" }
+        + Prefixed("message_",
+            { "open_title", "filter", "new_title", "format_csv", "format_tsv", "format_notes", "format_kvtml",
+                "encoding_auto", "column_none", "column_number", "column_pronunciation", "preview_word",
+                "preview_transcription", "preview_translation", "preview_part", "choose_columns", "result",
+                "first_rejections", "cancelled" });
     keys["Form15"] = QStringList { "Form15", "Label1", "Button1", "glWizardHeader1", "glWizardHeader2" };
     return keys;
 }
@@ -133,8 +151,7 @@ private Q_SLOTS:
         const QMap<QString, QWidget*> windows { { "Form1", app.Main() }, { "Form2", app.Statistics() },
             { "Form3", app.Information() }, { "Form4", app.Learning() }, { "Form5", app.SettingsWindow() },
             { "Form6", app.Splash() }, { "Form7", app.About() }, { "Form15", app.Subscription() },
-            { "Form_editor", app.Editor() } };
-
+            { "Form_editor", app.Editor() }, { "Form_import", app.Import() } };
         const IniFile language(qEnvironmentVariable("GLOSSMERE_SOURCE_DIR") + "/data/Language/" + file);
         const QMap<QString, QStringList> required = RequiredKeys();
         for (auto section = required.begin(); section != required.end(); ++section) {

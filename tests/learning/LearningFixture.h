@@ -78,6 +78,10 @@ public:
     {
         return m_inner.OpenFile(title, folder, filter);
     }
+    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override
+    {
+        return m_inner.SaveFile(title, folder, filter);
+    }
 
     std::function<void()> onPrompt;
 

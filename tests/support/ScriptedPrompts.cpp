@@ -15,6 +15,8 @@ const char* KindName(ScriptedPrompts::Kind kind)
         return "file dialog";
     case ScriptedPrompts::Kind::Choose:
         return "choice";
+    case ScriptedPrompts::Kind::SaveFile:
+        return "save dialog";
     }
     return "?";
 }
@@ -42,6 +44,12 @@ ScriptedPrompts& ScriptedPrompts::ExpectError(bool ok)
 ScriptedPrompts& ScriptedPrompts::ExpectOpenFile(const QString& chosenPath)
 {
     m_script.append({ Kind::OpenFile, !chosenPath.isEmpty(), chosenPath });
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectSaveFile(const QString& chosenPath)
+{
+    m_script.append({ Kind::SaveFile, !chosenPath.isEmpty(), chosenPath });
     return *this;
 }
 
@@ -122,6 +130,13 @@ QString ScriptedPrompts::OpenFile(const QString& title, const QString& folder, c
 {
     m_shown.append({ Kind::OpenFile, title, folder, filter, false, {} });
     const Answer* answer = Next(Kind::OpenFile, title);
+    return answer != nullptr ? answer->path : QString();
+}
+
+QString ScriptedPrompts::SaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    m_shown.append({ Kind::SaveFile, title, folder, filter, false, {} });
+    const Answer* answer = Next(Kind::SaveFile, title);
     return answer != nullptr ? answer->path : QString();
 }
 

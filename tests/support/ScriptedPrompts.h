@@ -11,7 +11,7 @@
 // reported, as is an expected answer left unused.
 class ScriptedPrompts final : public Prompts {
 public:
-    enum class Kind { Confirm, Information, Error, OpenFile, Choose };
+    enum class Kind { Confirm, Information, Error, OpenFile, SaveFile, Choose };
 
     struct Shown {
         Kind kind;
@@ -26,6 +26,7 @@ public:
     ScriptedPrompts& ExpectInformation(bool ok = true);
     ScriptedPrompts& ExpectError(bool ok = true);
     ScriptedPrompts& ExpectOpenFile(const QString& chosenPath);
+    ScriptedPrompts& ExpectSaveFile(const QString& chosenPath);
     // The user picks the option with this text (or cancels, for an empty one).
     ScriptedPrompts& ExpectChoose(const QString& option);
 
@@ -34,6 +35,7 @@ public:
     bool Information(const QString& text) override;
     bool Error(const QString& text) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString SaveFile(const QString& title, const QString& folder, const QString& filter) override;
     int Choose(const QString& text, const QStringList& options) override;
 
     const QList<Shown>& ShownPrompts() const { return m_shown; }

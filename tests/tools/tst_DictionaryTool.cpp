@@ -70,7 +70,8 @@ private Q_SLOTS:
     {
         const Result result = Tool({ "--help" });
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains("create [--force] [--language=CODE] OUT.dat IN.csv"));
+        QVERIFY(result.out.contains("create [--force] [--language=CODE] [WORD-LIST OPTIONS] OUT.dat IN"));
+        QVERIFY(result.out.contains("import [WORD-LIST OPTIONS] DICT.dat IN"));
     }
 
     void createExportAndCreateAgainGiveTheSameCards()
@@ -144,7 +145,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("message");
         QTest::newRow("bad quoting") << QByteArray("word,translation\na,b\nc,\"d\"x\n") << "in.csv, line 3:";
-        QTest::newRow("no translation column") << QByteArray("word\na\n") << "in.csv, line 1:";
+        QTest::newRow("one column only") << QByteArray("word\na\n") << "in.csv: it has no two columns";
     }
     void badInputLeavesNoFileBehind()
     {
@@ -163,6 +164,40 @@ private Q_SLOTS:
         QCOMPARE(Tool({ "create", "--force", folder.File("a.dat"), folder.File("in.csv") }).exitCode, 1);
         QCOMPARE(DictionaryProbe::Bytes(folder.File("a.dat")), before);
         QCOMPARE(folder.Entries(), QStringList({ "a.dat", "in.csv" }));
+    }
+
+    // Word lists of other formats: import adds to a dictionary, create makes one; a file that
+    // cannot be imported changes nothing.
+    void wordListsImportAndCreate()
+    {
+        TempFolder folder;
+        const QString dictionary = DictionaryBuilder().Card("кошка", "cat").Write(folder.File("a.dat"));
+        WriteBytes(folder.File("list.kvtml"),
+            "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><locale>en</locale></identifier>"
+            "<identifier id=\"1\"><locale>ru</locale></identifier></identifiers><entries>"
+            "<entry id=\"0\"><translation id=\"0\"><text>cat</text></translation>"
+            "<translation id=\"1\"><text>кошка</text></translation></entry>"
+            "<entry id=\"1\"><translation id=\"0\"><text>dog</text></translation>"
+            "<translation id=\"1\"><text>собака</text></translation></entry>"
+            "<entry id=\"2\"><translation id=\"0\"><text>owl</text></translation></entry></entries></kvtml>");
+        Result result = Tool(
+            { "import", "--word-language=ru", "--translation-language=en", dictionary, folder.File("list.kvtml") });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out,
+            "Imported 1 cards into " + dictionary + "; 1 skipped as duplicates, 1 rejected.\n  entry 3: no word\n");
+        QCOMPARE(DictionaryProbe::Column(dictionary, "header"), QStringList({ "кошка", "собака" }));
+
+        WriteBytes(folder.File("notes.txt"), "#separator:Semicolon\n#html:true\nsun;<b>солнце</b>\n");
+        result = Tool({ "create", "--language=en", folder.File("b.dat"), folder.File("notes.txt") });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(DictionaryProbe::Column(folder.File("b.dat"), "translation"), QStringList({ "солнце" }));
+
+        WriteBytes(folder.File("bad.csv"), QByteArray("\0\1\2", 3));
+        const QByteArray before = DictionaryProbe::Bytes(dictionary);
+        result = Tool({ "import", dictionary, folder.File("bad.csv") });
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("it is not a text file"), qPrintable(result.err));
+        QCOMPARE(DictionaryProbe::Bytes(dictionary), before);
     }
 
     void cardsWithoutIdAreNumberedAfterTheLargest()

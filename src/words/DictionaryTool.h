@@ -5,7 +5,9 @@
 class QTextStream;
 
 // glossmere-dict, the command people use to make and inspect dictionaries:
-//   create [--force] OUT.dat IN.csv    make a dictionary from CSV (or .tsv) cards
+//   create [--force] OUT.dat IN        make a dictionary from CSV (or .tsv) cards, or from a
+//                                      word list of another format (see WordLists)
+//   import DICT.dat IN                 add a word list's words to a dictionary as new cards
 //   export [--force] IN.dat [OUT.csv]  write every card and column as CSV (to standard
 //                                      output without OUT)
 //   stats IN.dat                       count the cards by status

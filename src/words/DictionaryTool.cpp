@@ -1,4 +1,4 @@
-#include "store/DictionaryTool.h"
+#include "words/DictionaryTool.h"
 
 #include "base/AppError.h"
 #include "store/CardCsv.h"
@@ -6,10 +6,10 @@
 #include "store/DictionaryWriter.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
+#include "words/WordLists.h"
 
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -19,6 +19,7 @@ struct Command {
     QStringList files;
     bool force = false;
     QString language; // create: the language of the words, a code such as "en"
+    WordLists::Choice words; // create and import from a word list
 };
 
 class UsageError : public AppError {
@@ -34,6 +35,17 @@ Command ParseCommandLine(const QStringList& arguments)
             command.force = true;
         } else if (argument.startsWith(QLatin1String("--language="))) {
             command.language = argument.section(QLatin1Char('='), 1);
+        } else if (argument.startsWith(QLatin1String("--word-language="))) {
+            command.words.wordLanguage = argument.section(QLatin1Char('='), 1);
+        } else if (argument.startsWith(QLatin1String("--translation-language="))) {
+            command.words.translationLanguage = argument.section(QLatin1Char('='), 1);
+        } else if (argument.startsWith(QLatin1String("--encoding="))) {
+            TextEncoding encoding {};
+            if (!TextEncodings::FromName(argument.section(QLatin1Char('='), 1), encoding)) {
+                throw UsageError(
+                    QStringLiteral("unknown encoding in %1 (known: utf-8, windows-1251, latin-1)").arg(argument));
+            }
+            command.words.encoding = encoding;
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
             throw UsageError(QStringLiteral("unknown option %1").arg(argument));
         } else if (command.name.isEmpty()) {
@@ -69,10 +81,27 @@ void Create(const Command& command, QTextStream& out)
     const QString& target = command.files.at(0);
     const QString& source = command.files.at(1);
     RefuseOverwrite(target, command.force);
+    const auto existing = command.force ? DictionaryWriter::Existing::Replace : DictionaryWriter::Existing::Keep;
+    if (!WordLists::IsCardCsv(source)) {
+        WordLists::Opened words = WordLists::Open(source, command.words);
+        WordImport::Outcome outcome;
+        DictionaryWriter::Write(target, existing, command.language,
+            [&](SqliteConnection& connection) { outcome = WordImport::Run(connection, *words.source, words.mapping); });
+        out << WordLists::Summary(outcome, target);
+        return;
+    }
     const std::vector<CardRecord> cards = CardCsv::ReadFile(source);
-    DictionaryWriter::Write(target, cards,
-        command.force ? DictionaryWriter::Existing::Replace : DictionaryWriter::Existing::Keep, command.language);
+    DictionaryWriter::Write(target, cards, existing, command.language);
     out << QStringLiteral("Created %1 with %2 cards.\n").arg(target).arg(cards.size());
+}
+
+void Import(const Command& command, QTextStream& out)
+{
+    RequireFiles(command, 2, 2);
+    const QString& target = command.files.at(0);
+    auto connection = DictionaryFile::Open(target);
+    WordLists::Opened words = WordLists::Open(command.files.at(1), command.words);
+    out << WordLists::Summary(WordImport::Run(*connection, *words.source, words.mapping), target);
 }
 
 void Export(const Command& command, QTextStream& out, QTextStream& err)
@@ -85,15 +114,11 @@ void Export(const Command& command, QTextStream& out, QTextStream& err)
     }
     auto connection = DictionaryFile::Open(source);
     const std::vector<CardRecord> cards = DictionaryFile::ReadCards(*connection);
-    const QByteArray csv = CardCsv::Write(cards, CardCsv::SeparatorFor(target));
     if (target.isEmpty() || target == QLatin1String("-")) {
-        out << QString::fromUtf8(csv);
+        out << QString::fromUtf8(CardCsv::Write(cards, CardCsv::Separator::Comma));
         return;
     }
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        throw AppError(QStringLiteral("Cannot write %1: %2.").arg(target, file.errorString()));
-    }
+    CardCsv::WriteFile(target, cards);
     err << QStringLiteral("Exported %1 cards to %2.\n").arg(cards.size()).arg(target);
 }
 
@@ -155,17 +180,27 @@ QString Usage()
         "Usage: glossmere-dict COMMAND [--force] FILE...\n"
         "Makes and inspects Glossmere dictionaries.\n"
         "\n"
-        "  create [--force] [--language=CODE] OUT.dat IN.csv\n"
-        "                                     make a dictionary from a CSV file (.tsv: tab-separated);\n"
+        "  create [--force] [--language=CODE] [WORD-LIST OPTIONS] OUT.dat IN\n"
+        "                                     make a dictionary from a CSV file or a word list (below);\n"
         "                                     CODE (en, ru, es...) is the language of its words\n"
+        "  import [WORD-LIST OPTIONS] DICT.dat IN\n"
+        "                                     add the words of a word list to a dictionary, as new cards,\n"
+        "                                     in one transaction; pairs of word and translation it holds\n"
+        "                                     already are skipped\n"
         "  export [--force] IN.dat [OUT.csv]  write every card and column as CSV (standard output without OUT)\n"
         "  stats IN.dat                       count the cards by status\n"
         "  check IN.dat                       tell whether the file is a valid dictionary, and why not\n"
         "  --help                             show this text\n"
         "\n"
-        "The CSV file is UTF-8 with a header row naming its columns: word (or header) and translation,\n"
-        "and optionally transcription, part_of_speech, example, comment, or any other column that export\n"
-        "writes. An empty unquoted field is NULL, \"\" the empty text.\n"
+        "The dictionary's own CSV file is UTF-8 with a header row naming its columns: word (or header) and\n"
+        "translation, and optionally transcription, part_of_speech, example, comment, or any other column\n"
+        "that export writes. An empty unquoted field is NULL, \"\" the empty text.\n"
+        "Word lists, told apart by extension and content: CSV or TSV with or without a header row (without\n"
+        "one the first two columns are word and translation), plain-text notes exports (.txt, with\n"
+        "#separator: and #html: lines), and KVTML vocabulary documents (version 1 or 2).\n"
+        "  --encoding=NAME                    utf-8, windows-1251 or latin-1 (detected by default)\n"
+        "  --word-language=ID                 KVTML: the language of the words (id, locale or name;\n"
+        "  --translation-language=ID          by default the document's first two languages)\n"
         "No file is overwritten without --force. Exit status: 0 success, 1 failure, 2 bad command line.\n");
 }
 
@@ -180,6 +215,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const Command command = ParseCommandLine(arguments);
         if (command.name == QLatin1String("create")) {
             Create(command, out);
+        } else if (command.name == QLatin1String("import")) {
+            Import(command, out);
         } else if (command.name == QLatin1String("export")) {
             Export(command, out, err);
         } else if (command.name == QLatin1String("stats")) {
