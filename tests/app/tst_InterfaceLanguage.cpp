@@ -54,7 +54,8 @@ private Q_SLOTS:
         cards.Card("pear", "груша").Status("learning").Set(CardTable::PartOfSpeech, QString("verb"));
         cards.Card("plum", "слива").Status("removed");
         // The one-time notices of the exercises are left to show.
-        Running r(cards, "Kol correct answers=1\nPopup delay=1\n", "", language.toUtf8());
+        Running r(cards, "Kol correct answers=1\nPopup delay=1\n",
+            "[Notify]\nVibor_perevoda=0\nPara=0\nVspomnit=0\nPerevod=0\n", language.toUtf8());
         QStringList foreign;
         const auto look = [&] { foreign << InterfaceScript::ForeignTexts(language, kCards); };
         r.events.onHold = look;
@@ -106,9 +107,10 @@ private Q_SLOTS:
             }
         }
         QVERIFY(!r.Window()->isVisible());
+        VERIFY_PROMPTS(r.program.prompts);
 
         // The maintenance commands, with their busy notices and messages.
-        r.program.prompts.ExpectConfirm(true).ExpectInformation().ExpectInformation();
+        r.program.prompts.ExpectConfirm(true).ExpectConfirm(false).ExpectInformation().ExpectInformation();
         QMenu* service = r.Main()->menuBar()->actions()[1]->menu();
         service->actions()[4]->trigger(); // reset the learning statistics
         service->actions()[5]->trigger(); // return the removed cards
@@ -142,6 +144,7 @@ private Q_SLOTS:
         r.program.prompts.ExpectOpenFile(r.program.paths.ExeFolder + "missing.dat");
         r.program.prompts.ExpectError();
         r.Main()->OpenDictionaryCommand();
+        VERIFY_PROMPTS(r.program.prompts);
 
         for (const auto& prompt : r.program.prompts.ShownPrompts()) {
             if (!InterfaceScript::ForeignWords(prompt.text, language, kCards).isEmpty()) {

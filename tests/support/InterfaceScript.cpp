@@ -74,11 +74,11 @@ QStringList ForeignWords(const QString& text, const QString& languageName, const
 {
     static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}+"));
     static const QRegularExpression latin(QStringLiteral("\\p{Latin}{2,}"));
-    static const QRegularExpression addresses(QStringLiteral("\\S+@\\S+|\\w+://\\S+|www\\.\\S+"));
+    static const QRegularExpression addresses(QStringLiteral("\\S+@\\S+|\\w+://\\S+|www\\.\\S+|(?<!\\S)/\\S+"));
     const QRegularExpression& foreign = languageName == QLatin1String("english") ? cyrillic : latin;
     QStringList words;
     QString plain = text;
-    plain.replace(addresses, QStringLiteral(" ")); // mail and web addresses are no language
+    plain.replace(addresses, QStringLiteral(" ")); // mail and web addresses and file paths are no language
     for (auto match = foreign.globalMatch(plain); match.hasNext();) {
         const QString word = match.next().captured();
         bool isAllowed = false;
