@@ -1,8 +1,8 @@
 #include "Benchmark.h"
 
 #include "BenchSeams.h"
-#include "FrameActions.h"
 #include "EditorBench.h"
+#include "FrameActions.h"
 #include "PeakMemory.h"
 #include "RawDictionary.h"
 #include "StatisticsBench.h"
@@ -110,6 +110,17 @@ QString Benchmark::CopyOf(const BenchDictionary& dictionary, const QString& purp
     return copy;
 }
 
+QString Benchmark::MemoryCopyOf(const BenchDictionary& dictionary, const QString& purpose) const
+{
+    const QString copy = QDir(m_memory.isValid() ? m_memory.path() : m_folder)
+                             .filePath(QStringLiteral("%1-%2.dat").arg(dictionary.cards).arg(purpose));
+    QFile::remove(copy);
+    if (!QFile::copy(dictionary.path, copy)) {
+        throw AppError(QStringLiteral("Cannot copy %1 to %2.").arg(dictionary.path, copy));
+    }
+    return copy;
+}
+
 BenchDictionary Benchmark::Make(int cards, unsigned seed)
 {
     const Stopwatch watch;
@@ -148,8 +159,8 @@ void Benchmark::Run()
     StatisticsBench::MeasureOpening(
         CopyOf(large, QStringLiteral("history")), large.cards, Runs(large.cards), m_table, m_out);
     EditorBench(m_table, m_out, m_options.quick)
-        .Run({ CopyOf(small, QStringLiteral("editor")), small.cards },
-            { CopyOf(large, QStringLiteral("editor")), large.cards });
+        .Run({ CopyOf(small, QStringLiteral("editor")), MemoryCopyOf(small, QStringLiteral("editor")), small.cards },
+            { CopyOf(large, QStringLiteral("editor")), MemoryCopyOf(large, QStringLiteral("editor")), large.cards });
     MeasureReset(small);
     MeasureReset(large);
     MeasureLearningBlock(small, false);
@@ -318,26 +329,17 @@ void Benchmark::MeasurePeakMemory(const BenchDictionary& dictionary)
 
 void Benchmark::MeasureFrameActions(const BenchDictionary& small, const BenchDictionary& large)
 {
-    // A sync costs nothing in a memory-backed folder, so what is timed is the program's work.
-    QTemporaryDir memory(QStringLiteral("/dev/shm/glossmere-bench-XXXXXX"));
-    const QString folder = memory.isValid() ? memory.path() : m_folder;
-    m_out << (memory.isValid()
+    m_out << (m_memory.isValid()
             ? QStringLiteral("actions, on copies in a memory-backed folder (their syncs cost nothing):")
             : QStringLiteral("actions, syncs included (no memory-backed folder here):"))
           << Qt::endl;
     for (const BenchDictionary* dictionary : { &small, &large }) {
-        const auto copy = [&](const QString& purpose) {
-            const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.dat").arg(dictionary->cards).arg(purpose));
-            QFile::remove(path);
-            if (!QFile::copy(dictionary->path, path)) {
-                throw AppError(QStringLiteral("Cannot copy %1 to %2.").arg(dictionary->path, path));
-            }
-            return path;
-        };
+        const auto copy = [&](const QString& purpose) { return MemoryCopyOf(*dictionary, purpose); };
         for (const FrameActions::Timing& timing : FrameActions(*dictionary, copy, StepRuns()).Measure()) {
-            Figure figure(QStringLiteral("%1 (%2 cards)").arg(timing.action, Count(dictionary->cards)), timing.ms, 0);
-            figure.maxOurs = kFrameMs;
-            m_table.Add(figure, m_out);
+            m_table.Add(
+                FigureTable::Budget(
+                    QStringLiteral("%1 (%2 cards)").arg(timing.action, Count(dictionary->cards)), timing.ms, kFrameMs),
+                m_out);
         }
     }
 }
