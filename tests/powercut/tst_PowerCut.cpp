@@ -1,30 +1,28 @@
+#include "EditorWork.h"
+#include "ImportWork.h"
 #include "LessonWork.h"
+#include "PowerCutChecks.h"
 #include "PowerCutRun.h"
 
 #include "CrashChild.h"
 #include "CrashPlan.h"
 #include "PagingModel.h"
 
-#include "support/FakeSeams.h"
 #include "support/TempFolder.h"
 
-#include "base/AppError.h"
-#include "store/DictionaryCipher.h"
 #include "store/DictionaryFile.h"
-#include "store/DictionaryStore.h"
 #include "store/SqliteConnection.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
-#include <sqlite3.h>
 
 // A forked child changes a dictionary without end through a file layer that keeps every
 // unsynced write in memory, and loses power at a chosen write, sync or removal: each unsynced
 // write is kept, dropped or garbled, and the folder may forget the creation or removal of a
 // journal it was not told to sync (see PowerCutVfs). The test then opens the file as the next
 // start of the program would: it opens, passes the integrity check, holds every change the
-// child reported done, holds the change under way wholly or not at all, and marks one card.
+// child reported done, holds the change under way wholly or not at all, and marks one card
+// (none once every card is deleted).
 //
 // The cut points come from one seed, printed at the start; GLOSSMERE_POWERCUT_SEED repeats
 // them exactly (the work is deterministic, so the same seed cuts at the same write), and
@@ -32,149 +30,16 @@
 
 namespace {
 
-constexpr int kDefaultRounds = 52;
+using namespace PowerCutChecks;
+
 // The power goes at an event drawn up to this far into the child's writes, syncs and
-// removals: a commit costs about a dozen of them, a bulk change over 600 cards a few dozen.
+// removals: a commit costs about a dozen of them, a bulk change over 600 cards or an import
+// of 300 words a few dozen.
 constexpr int kBulkSpan = 240;
 constexpr int kStepSpan = 90;
 constexpr int kLessonSpan = 160;
-
-quint32 BaseSeed()
-{
-    bool ok = false;
-    const quint32 seed = qEnvironmentVariable("GLOSSMERE_POWERCUT_SEED").toUInt(&ok);
-    static const quint32 chosen = ok ? seed : QRandomGenerator::global()->generate();
-    return chosen;
-}
-
-int Rounds()
-{
-    bool ok = false;
-    const int rounds = qEnvironmentVariableIntValue("GLOSSMERE_POWERCUT_ROUNDS", &ok);
-    return ok && rounds > 0 ? rounds : kDefaultRounds;
-}
-
-PowerCutPlan PlanFor(QRandomGenerator& random, int span)
-{
-    PowerCutPlan plan;
-    plan.cutAt = 1 + random.bounded(span);
-    plan.sectorSize = random.bounded(2) ? 4096 : 512;
-    plan.seed = random.generate();
-    return plan;
-}
-
-// The file after a cut, opened by the test's own connection.
-struct AfterCut {
-    std::unique_ptr<SqliteConnection> connection;
-    bool journalLeft = false; // the cut came inside a commit
-    bool firstReadingFailed = false; // the cut tore the first page (see FirstReadingFails)
-};
-
-// What the cuts of one kind of work did, for the closing line.
-struct Figures {
-    int reported = 0; // changes reported done
-    int inCommit = 0; // cuts that left a journal beside the file
-    int landedUnreported = 0; // cuts after a change was written but before it was reported
-    int kept = 0;
-    int dropped = 0;
-    int garbled = 0;
-    int folderUndone = 0;
-    int tornFirstPage = 0; // cuts after which the first reading failed and a second one was needed
-
-    void Count(const PowerCutRun& run, const AfterCut& after)
-    {
-        inCommit += after.journalLeft ? 1 : 0;
-        tornFirstPage += after.firstReadingFailed ? 1 : 0;
-        kept += run.CutFigure("kept");
-        dropped += run.CutFigure("dropped");
-        garbled += run.CutFigure("garbled");
-        folderUndone += run.CutFigure("folder-undone");
-    }
-    void Print(const char* kind) const
-    {
-        qInfo("%s: %d cuts, %d changes reported done; %d cuts inside a commit, %d after a change was written but "
-              "before it was reported; unsynced writes kept %d, dropped %d, garbled %d; %d creations or removals of "
-              "a journal undone; %d tore the first page, so that only a second reading opened the file",
-            kind, Rounds(), reported, inCommit, landedUnreported, kept, dropped, garbled, folderUndone, tornFirstPage);
-    }
-};
-
-// Fails unless the power went, and the child reported no error before it did.
-void ExpectCut(const PowerCutRun& run, int round)
-{
-    QVERIFY2(run.WasCut(), qPrintable(QStringLiteral("round %1: ").arg(round) + run.Describe()));
-    for (const QByteArray& line : run.lines) {
-        QVERIFY2(!line.startsWith("error"), qPrintable(QStringLiteral("round %1: ").arg(round) + run.Describe()));
-    }
-}
-
-// True when one keyed reading of the file fails: so it does when the cut tore the first page,
-// since the cipher takes its salt from there before the journal puts the page back. The
-// store's opening reads such a file a second time.
-bool FirstReadingFails(const QString& path)
-{
-    try {
-        SqliteConnection connection(path, SqliteConnection::Mode::OpenExisting);
-        DictionaryCipher::Apply(connection);
-        return sqlite3_exec(connection.Handle(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
-            != SQLITE_OK;
-    } catch (const AppError&) {
-        return true;
-    }
-}
-
-// Copies the dictionary and its journal, if one was left.
-void CopyWithJournal(const QString& path, const QString& copy)
-{
-    const QString journal = QStringLiteral("-journal");
-    QFile::remove(copy);
-    QFile::remove(copy + journal);
-    QVERIFY(QFile::copy(path, copy));
-    QVERIFY(!QFile::exists(path + journal) || QFile::copy(path + journal, copy + journal));
-}
-
-// The file as the next start of the program finds it. The program's store opens a copy (it
-// would mark a card where none is marked, which must not hide a lost mark); a connection of
-// the test's own opens the file itself, checks its integrity and counts the marks. Card ids
-// follow header order in every dictionary here, so the store's record is the marked card's id.
-void OpenAfterCut(const QString& path, int round, AfterCut& after)
-{
-    const QString copy = path + QStringLiteral(".copy");
-    after.journalLeft = QFile::exists(path + QStringLiteral("-journal"));
-    CopyWithJournal(path, copy);
-    if (after.journalLeft) {
-        CopyWithJournal(path, path + QStringLiteral(".probe"));
-        after.firstReadingFailed = FirstReadingFails(path + QStringLiteral(".probe"));
-    }
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    const QString where = QStringLiteral("round %1: ").arg(round);
-    try {
-        after.connection = DictionaryFile::Open(path);
-    } catch (const AppError& error) {
-        QFAIL(qPrintable(where + error.Message()));
-    }
-    SqliteConnection& connection = *after.connection;
-    const QString check = connection.QueryText(QStringLiteral("PRAGMA integrity_check"));
-    QVERIFY2(check == QLatin1String("ok"), qPrintable(where + QStringLiteral("integrity check: ") + check));
-    const QString marks = connection.QueryText(QStringLiteral("SELECT count(*) FROM tab WHERE active_word <> 0"));
-    QVERIFY2(marks == QLatin1String("1"), qPrintable(where + marks + QStringLiteral(" cards are marked")));
-    const int marked = connection.QueryText(QStringLiteral("SELECT id FROM tab WHERE active_word <> 0")).toInt();
-    CountingEventPump events;
-    DictionaryStore store(events);
-    try {
-        QCOMPARE(store.OpenDictionary(copy), marked);
-    } catch (const AppError& error) {
-        QFAIL(qPrintable(where + QStringLiteral("the program refused it: ") + error.Message()));
-    }
-}
-
-// The number after a report's word, or -1 when the report is another one.
-qint64 Number(const QByteArray& line, const QByteArray& word)
-{
-    return line.startsWith(word + ' ') ? line.mid(word.size() + 1).split(' ').first().toLongLong() : -1;
-}
+constexpr int kEditorSpan = 120;
+constexpr int kImportSpan = 200;
 
 } // namespace
 
@@ -319,62 +184,51 @@ private Q_SLOTS:
     void lessonKeepsEveryAnswerAndWholeBlocks()
     {
         TempFolder folder;
-        const QString path = LessonWork::BuildDictionary(folder.File("lesson.dat"));
-        QRandomGenerator random(BaseSeed() ^ 0x1e55u);
-        LessonWork::Cards model;
-        {
-            const auto connection = DictionaryFile::Open(path);
-            model = LessonWork::Read(*connection);
-        }
-        qint64 next = 1;
-        Figures figures;
-        for (int round = 0; round < Rounds(); ++round) {
-            const PowerCutRun run
-                = RunUntilPowerCut(PlanFor(random, kLessonSpan), [&] { return LessonWork::Run(path, next); });
-            ExpectCut(run, round);
-            if (QTest::currentTestFailed()) {
-                return;
-            }
-            QByteArray pending;
-            for (const QByteArray& line : run.lines) {
-                if (Number(line, "begin") >= 0) {
-                    QCOMPARE(Number(line, "begin"), next);
-                    pending = line;
-                } else if (const qint64 done = Number(line, "done"); done >= 0) {
-                    QCOMPARE(done, next);
-                    QVERIFY2(LessonWork::Apply(model, pending), pending.constData());
-                    pending.clear();
-                    ++next;
-                    ++figures.reported;
-                }
-            }
-            AfterCut after;
-            OpenAfterCut(path, round, after);
-            if (QTest::currentTestFailed()) {
-                return;
-            }
-            figures.Count(run, after);
-            const LessonWork::Cards file = LessonWork::Read(*after.connection);
-            LessonWork::Cards landed = model;
-            if (!pending.isEmpty()) {
-                QVERIFY2(LessonWork::Apply(landed, pending), pending.constData());
-                ++next;
-            }
-            if (file == landed && !pending.isEmpty()) {
-                ++figures.landedUnreported;
-            } else if (file != model) {
-                const auto differs = std::mismatch(file.begin(), file.end(), model.begin(), model.end());
+        CheckReportedWork<LessonWork::Cards>({ .kind = "lesson",
+            .path = LessonWork::BuildDictionary(folder.File("lesson.dat")),
+            .salt = 0x1e55u,
+            .span = kLessonSpan,
+            .run = LessonWork::Run,
+            .read = LessonWork::Read,
+            .apply = LessonWork::Apply,
+            .difference = [](const LessonWork::Cards& file, const LessonWork::Cards& expected) {
+                const auto differs = std::mismatch(file.begin(), file.end(), expected.begin(), expected.end());
                 const qsizetype at = differs.first - file.begin();
-                QFAIL(qPrintable(QStringLiteral("round %1, after \"%2\" (%3): the file holds %4 where the last "
-                                                "report leaves %5")
-                                     .arg(round)
-                                     .arg(QString::fromLatin1(run.lines.isEmpty() ? QByteArray() : run.lines.last()),
-                                         QString::fromLatin1(run.cut), LessonWork::Describe(file, at),
-                                         LessonWork::Describe(model, at))));
-            }
-            model = file;
-        }
-        figures.Print("lesson");
+                return QStringLiteral("the file holds %1 where the last report leaves %2")
+                    .arg(LessonWork::Describe(file, at), LessonWork::Describe(expected, at));
+            } });
+    }
+
+    // The card editor: each addition, change of a text, deletion (the marked card's among
+    // them, which marks the next card in the same commit, and now and then of every card) and
+    // change of the words' language is one commit, there once reported and whole or absent
+    // while under way.
+    void editorKeepsEveryEdit()
+    {
+        TempFolder folder;
+        CheckReportedWork<EditorWork::Dictionary>({ .kind = "editor",
+            .path = EditorWork::BuildDictionary(folder.File("editor.dat")),
+            .salt = 0xed17u,
+            .span = kEditorSpan,
+            .run = EditorWork::Run,
+            .read = EditorWork::Read,
+            .apply = EditorWork::Apply,
+            .difference = EditorWork::Difference });
+    }
+
+    // A word-list import is one transaction: its cards are all there or none is, and the
+    // cards that were there before it stay as they were. Deleting them again is one commit.
+    void importIsAllOrNothing()
+    {
+        TempFolder folder;
+        CheckReportedWork<QStringList>({ .kind = "import",
+            .path = ImportWork::BuildDictionary(folder.File("import.dat")),
+            .salt = 0x1a7bu,
+            .span = kImportSpan,
+            .run = ImportWork::Run,
+            .read = ImportWork::Read,
+            .apply = ImportWork::Apply,
+            .difference = CrashPlan::FirstDifference });
     }
 };
 
