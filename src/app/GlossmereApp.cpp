@@ -76,10 +76,10 @@ void GlossmereApp::Start()
     m_splash->ShowCentred();
 
     CreateWindows();
-    for (const auto& [key, window] : { std::pair<const char*, QWidget*> { "form2", m_statistics },
-             { "form3", m_information }, { "form4", m_learning.get() }, { "form5", m_settingsDialog },
-             { "form7", m_about }, { "form_editor", m_editor }, { "form15", m_subscription.get() },
-             { "formimport", m_import } }) {
+    for (const auto& [key, window] :
+        { std::pair<const char*, QWidget*> { "form2", m_statistics }, { "form3", m_information },
+            { "form4", m_learning.get() }, { "form5", m_settingsDialog }, { "form7", m_about },
+            { "form_editor", m_editor }, { "form15", m_subscription.get() }, { "formimport", m_import } }) {
         m_texts->ApplyLanguage(QString::fromLatin1(key), m_languageName, window);
     }
     m_splash->hide();

@@ -2,9 +2,9 @@
 
 #include "base/AppError.h"
 #include "base/EventPump.h"
+#include "store/CardInsert.h"
 #include "store/CardTable.h"
 #include "store/DictionaryFile.h"
-#include "store/CardInsert.h"
 #include "store/DictionaryProperties.h"
 #include "store/SqliteConnection.h"
 #include "store/SqliteStatement.h"
@@ -252,8 +252,8 @@ void DictionaryStore::SetLanguage(const QString& code)
 {
     SqliteConnection& connection = Connection();
     const UserText purpose = Purpose("save_language", "save the language of the words of");
-    connection.RunInTransaction(purpose,
-        [&] { DictionaryProperties::Write(connection, DictionaryProperties::kLanguage, code, purpose); });
+    connection.RunInTransaction(
+        purpose, [&] { DictionaryProperties::Write(connection, DictionaryProperties::kLanguage, code, purpose); });
     m_language = code;
 }
 
