@@ -102,18 +102,17 @@ int Benchmark::StepRuns() const
 
 QString Benchmark::CopyOf(const BenchDictionary& dictionary, const QString& purpose) const
 {
-    const QString copy = FilePath(QStringLiteral("%1-%2.dat").arg(dictionary.cards).arg(purpose));
-    QFile::remove(copy);
-    if (!QFile::copy(dictionary.path, copy)) {
-        throw AppError(QStringLiteral("Cannot copy %1 to %2.").arg(dictionary.path, copy));
-    }
-    return copy;
+    return CopyInto(m_folder, dictionary, purpose);
 }
 
 QString Benchmark::MemoryCopyOf(const BenchDictionary& dictionary, const QString& purpose) const
 {
-    const QString copy = QDir(m_memory.isValid() ? m_memory.path() : m_folder)
-                             .filePath(QStringLiteral("%1-%2.dat").arg(dictionary.cards).arg(purpose));
+    return CopyInto(m_memory.isValid() ? m_memory.path() : m_folder, dictionary, purpose);
+}
+
+QString Benchmark::CopyInto(const QString& folder, const BenchDictionary& dictionary, const QString& purpose)
+{
+    const QString copy = QDir(folder).filePath(QStringLiteral("%1-%2.dat").arg(dictionary.cards).arg(purpose));
     QFile::remove(copy);
     if (!QFile::copy(dictionary.path, copy)) {
         throw AppError(QStringLiteral("Cannot copy %1 to %2.").arg(dictionary.path, copy));

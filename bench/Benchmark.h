@@ -41,6 +41,7 @@ private:
     // A copy in a memory-backed folder (/dev/shm), where a sync costs nothing, so an action's
     // own work can be timed apart from the disk; in the dictionaries' folder where there is none.
     QString MemoryCopyOf(const BenchDictionary& dictionary, const QString& purpose) const;
+    static QString CopyInto(const QString& folder, const BenchDictionary& dictionary, const QString& purpose);
     BenchDictionary Make(int cards, unsigned seed);
 
     void MeasureOpening(const BenchDictionary& dictionary);

@@ -205,8 +205,8 @@ std::vector<int> Dataset::FindText(int position, const QString& value, int limit
 
 bool Dataset::ApplyWritten(qint64 rowId, const std::vector<Change>& changes)
 {
-    const auto found = std::find(m_rowIds.begin(), m_rowIds.end(), rowId);
-    if (found == m_rowIds.end()) {
+    const int record = RecordOf(rowId);
+    if (record == 0) {
         return false;
     }
     const QString header = CardTable::ColumnName(CardTable::Header);
@@ -216,7 +216,7 @@ bool Dataset::ApplyWritten(qint64 rowId, const std::vector<Change>& changes)
         }
     }
     for (const Change& change : changes) {
-        SetCell(size_t(found - m_rowIds.begin()), m_columnIndex.value(change.first), change.second);
+        SetCell(size_t(record - 1), m_columnIndex.value(change.first), change.second);
     }
     return true;
 }
